@@ -1,0 +1,29 @@
+#pragma once
+// TForm: a long-lived window of the application, created once and hidden, shown
+// modally by the window that opens it. Tag tells it the mode it was opened in.
+#include <QDialog>
+
+namespace platform {
+
+class TForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TForm(QWidget* parent = nullptr);
+
+  int Tag = 0;
+
+  // Shows the window modally (through the modal seam) and returns its modal result.
+  int ShowModal();
+  // Closes the window with the given modal result (cancel when none).
+  void Close(int modalResult = 2 /* mrCancel */);
+  // The result the window was last closed with.
+  int ModalResult() const { return result(); }
+
+  // Runs once each time the window is shown, after it has appeared.
+  virtual void FormActivate() {}
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};
+
+}  // namespace platform
