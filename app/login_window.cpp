@@ -49,6 +49,7 @@ TForm23::TForm23(QWidget* parent) : TForm(parent) {
   Edit1 = new QLineEdit(this);
   Edit1->setEchoMode(QLineEdit::Password);
   Edit1->setMinimumWidth(260);
+  Edit1->setFocus();
   root->addWidget(Edit1);
   auto* buttons = new QHBoxLayout();
   buttons->addStretch(1);

@@ -11,7 +11,6 @@ extern const int kBuildTime;
 
 int main(int argc, char** argv) {
   platform::TApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Табель"));
   platform::InstallDesktopSeams();
   try {
     QStringList args = QCoreApplication::arguments();

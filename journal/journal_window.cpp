@@ -180,7 +180,7 @@ void TForm1::CreateLayout() {
 
   PaintShiftButtons();
   MarkDayOff(false);
-  resize(1120, 640);
+  resize(1260, 660);
 }
 
 void TForm1::ConfigureGrid() {
@@ -188,8 +188,8 @@ void TForm1::ConfigureGrid() {
   const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
   DBGrid2->SetColumns({
       {"fio", QStringLiteral("Фамилия И.О."), 200},
-      {"marka", QStringLiteral("Марка изделия"), 160},
-      {"vid", QStringLiteral("Операция"), 170},
+      {"marka", QStringLiteral("Марка изделия"), 220},
+      {"vid", QStringLiteral("Операция"), 190},
       {"nmn", QStringLiteral("Вид"), 130},
       {"color", QStringLiteral("Цвет"), 50, center},
       {"time", QStringLiteral("Часы"), 50, right},
@@ -272,6 +272,9 @@ void TForm1::PaintShiftButtons() {
     QFont f = font();
     f.setBold(on);
     b->setFont(f);
+    // The style sheet paints the fill on every platform style; the palette tells the colour.
+    b->setStyleSheet(on ? QStringLiteral("QRadioButton { background-color: rgb(0,128,0); color: white; }")
+                        : QString());
   }
 }
 
@@ -284,6 +287,7 @@ void TForm1::MarkDayOff(bool dayOff) {
   QFont f = font();
   f.setBold(dayOff);
   CBox1->setFont(f);
+  CBox1->setStyleSheet(dayOff ? QStringLiteral("QCheckBox { background-color: rgb(255,0,0); }") : QString());
 }
 
 void TForm1::Button8Click() {
