@@ -17,6 +17,10 @@
 #include "app/login_window.h"
 #include "db/sql_texts.h"
 #include "platform/app_seams.h"
+#include "reference/nomenclature_groups_window.h"
+#include "reference/operation_types_window.h"
+#include "reference/products_list_window.h"
+#include "reference/workers_list_window.h"
 #include "platform/dialogs.h"
 #include "timesheet/hours_grid.h"
 
@@ -94,8 +98,16 @@ void TForm1::CreateLayout() {
 
   // The windows behind these items come with their own subsystems; until a window
   // exists its item stays disabled.
-  for (const char* item : {"Рабочие", "Изделия", "Цены", "Операции", "Ном. группы"})
-    MenuReference->addAction(QString::fromUtf8(item))->setEnabled(false);
+  MenuWorkers = MenuReference->addAction(QStringLiteral("Рабочие"));
+  MenuProducts = MenuReference->addAction(QStringLiteral("Изделия"));
+  MenuPrices = MenuReference->addAction(QStringLiteral("Цены"));
+  MenuPrices->setEnabled(false);
+  MenuOperTypes = MenuReference->addAction(QStringLiteral("Операции"));
+  MenuGroups = MenuReference->addAction(QStringLiteral("Ном. группы"));
+  connect(MenuWorkers, &QAction::triggered, this, platform::Guarded(this, &TForm1::MenuWorkersClick));
+  connect(MenuProducts, &QAction::triggered, this, platform::Guarded(this, &TForm1::MenuProductsClick));
+  connect(MenuOperTypes, &QAction::triggered, this, platform::Guarded(this, &TForm1::MenuOperTypesClick));
+  connect(MenuGroups, &QAction::triggered, this, platform::Guarded(this, &TForm1::MenuGroupsClick));
   MenuTimesheet->addAction(QStringLiteral("Табель сделка"))->setEnabled(false);
   MenuTimesheet->addAction(QStringLiteral("Табель по сменам"))->setEnabled(false);
   QMenu* maint = MenuTimesheet->addMenu(QStringLiteral("Табель хоз. работ"));
@@ -226,13 +238,6 @@ void TForm1::OpenJournal() {
   }
 }
 
-void TForm1::RefreshKeepingRecNo(TADOQuery* query) {
-  const int recNo = query->RecNo();
-  query->Close();
-  query->Open();
-  query->SetRecNo(recNo);
-}
-
 void TForm1::FormActivate() {
   DateT->setDate(QDate::currentDate());
   if (IsWeekend(QDate::currentDate())) CBox1->setChecked(true);
@@ -305,7 +310,7 @@ void TForm1::DBGrid2DblClick() {
       (ok != QStringLiteral("да") && ok != QLatin1String("ok")) ? QStringLiteral("ok") : QStringLiteral("no");
   updtOK->ParamByName(QStringLiteral("id"))->Value = CurrentQuery->FieldByName(QStringLiteral("id")).AsLargeInt();
   updtOK->Execute();
-  RefreshKeepingRecNo(CurrentQuery);
+  CurrentQuery->Refresh();
 }
 
 void TForm1::Button1Click() {
@@ -353,4 +358,33 @@ void TForm1::Button6Click() {
 
 void TForm1::Button7Click() {
   // Opens the brigade distribution once it exists.
+}
+
+void TForm1::BrowseReference(platform::TForm* list, QPushButton* editButton, QPushButton* addButton,
+                             QPushButton* deleteButton, TADOQuery* query) {
+  list->Tag = 0;
+  query->Open();
+  editButton->setText(QStringLiteral("Изменить"));
+  editButton->setDefault(false);
+  addButton->setVisible(true);
+  deleteButton->setVisible(true);
+  list->ShowModal();
+  query->Close();
+}
+
+void TForm1::MenuWorkersClick() {
+  BrowseReference(Form5, Form5->Button2, Form5->Button1, Form5->Button3, DataModule6->Workers);
+}
+
+void TForm1::MenuProductsClick() {
+  BrowseReference(Form3, Form3->Button2, Form3->Button1, Form3->Button3, DataModule6->Izdel);
+}
+
+void TForm1::MenuOperTypesClick() {
+  DataModule6->Vid_oper->SetFiltered(false);
+  BrowseReference(Form8, Form8->Button2, Form8->Button1, Form8->Button3, DataModule6->Vid_oper);
+}
+
+void TForm1::MenuGroupsClick() {
+  BrowseReference(Form26, Form26->Button3, Form26->Button2, Form26->Button1, Form26->item);
 }

@@ -55,6 +55,11 @@ class TForm1 : public platform::TForm {
   QMenu* MenuTimesheet;
   QMenu* MenuReports;
   QAction* MenuExit;
+  QAction* MenuWorkers;      // "Рабочие"
+  QAction* MenuProducts;     // "Изделия"
+  QAction* MenuPrices;       // "Цены"
+  QAction* MenuOperTypes;    // "Операции"
+  QAction* MenuGroups;       // "Ном. группы"
   QMenu* PopupMenu1;  // context menu of "Добавить"
   QAction* Copy1;     // "Копия"
 
@@ -78,6 +83,10 @@ class TForm1 : public platform::TForm {
   void Button5Click();
   void Button6Click();
   void Button7Click();
+  void MenuWorkersClick();
+  void MenuProductsClick();
+  void MenuOperTypesClick();
+  void MenuGroupsClick();
 
   // Colours of the column "OK" and of the chosen controls.
   static QColor AcceptedColor() { return QColor(0, 128, 0); }
@@ -88,7 +97,9 @@ class TForm1 : public platform::TForm {
   void CreateLayout();
   void ConfigureGrid();
   void OpenJournal();
-  void RefreshKeepingRecNo(platform::TADOQuery* query);
+  // Shows a reference list in its browse mode over an opened query, closed afterwards.
+  void BrowseReference(platform::TForm* list, QPushButton* editButton, QPushButton* addButton,
+                       QPushButton* deleteButton, platform::TADOQuery* query);
   void PaintShiftButtons();
   void MarkDayOff(bool dayOff);
 };

@@ -228,6 +228,8 @@ void TADOQuery::Open() {
 }
 
 void TADOQuery::Close() {
+  state_ = State::Browse;
+  pending_.clear();
   if (!active_) return;
   active_ = false;
   fields_.clear();
@@ -241,6 +243,85 @@ void TADOQuery::Close() {
 void TADOQuery::Requery() {
   Close();
   Open();
+}
+
+void TADOQuery::Refresh(bool toLastWhenShorter) {
+  const int recNo = RecNo();
+  Requery();
+  if (!SetRecNo(recNo) && toLastWhenShorter && recNo > 0) Last();
+}
+
+void TADOQuery::SetUpdateTable(const QString& table, const QString& keyField) {
+  updateTable_ = table;
+  keyField_ = keyField;
+}
+
+void TADOQuery::Insert() {
+  if (updateTable_.isEmpty()) throw std::logic_error("The query is not updatable");
+  state_ = State::Insert;
+  pending_.clear();
+}
+
+void TADOQuery::Edit() {
+  if (updateTable_.isEmpty()) throw std::logic_error("The query is not updatable");
+  if (cur_ < 0) throw std::logic_error("No current row to edit");
+  state_ = State::Edit;
+  pending_.clear();
+}
+
+void TADOQuery::SetFieldValue(const QString& name, const QVariant& value) {
+  if (state_ == State::Browse) throw std::logic_error("The query is not in insert or edit state");
+  for (auto& p : pending_)
+    if (p.first.compare(name, Qt::CaseInsensitive) == 0) {
+      p.second = value;
+      return;
+    }
+  pending_.append({name, value});
+}
+
+void TADOQuery::Post() {
+  if (state_ == State::Browse) return;
+  QStringList names, values;
+  for (const auto& p : pending_) {
+    names << p.first.toLower();
+    values << SqlLiteral(p.second);
+  }
+  QString sql;
+  if (state_ == State::Insert) {
+    sql = names.isEmpty() ? QStringLiteral("insert into %1 default values").arg(updateTable_)
+                          : QStringLiteral("insert into %1(%2) values(%3)")
+                                .arg(updateTable_, names.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+  } else {
+    QStringList sets;
+    for (int i = 0; i < names.size(); ++i) sets << names[i] + QLatin1Char('=') + values[i];
+    if (sets.isEmpty()) {
+      state_ = State::Browse;
+      return;
+    }
+    sql = QStringLiteral("update %1 set %2 where %3=%4")
+              .arg(updateTable_, sets.join(QStringLiteral(", ")), keyField_,
+                   SqlLiteral(FieldByName(keyField_).Value()));
+  }
+  RunStatement(sql, false);
+  state_ = State::Browse;
+  pending_.clear();
+}
+
+void TADOQuery::Cancel() {
+  state_ = State::Browse;
+  pending_.clear();
+}
+
+void TADOQuery::Delete() {
+  if (updateTable_.isEmpty()) throw std::logic_error("The query is not updatable");
+  if (cur_ < 0) throw std::logic_error("No current row to delete");
+  RunStatement(QStringLiteral("delete from %1 where %2=%3")
+                   .arg(updateTable_, keyField_, SqlLiteral(FieldByName(keyField_).Value())),
+               false);
+  const int at = cur_;
+  rows_.remove(visible_[at]);
+  ApplyFilter();
+  if (!visible_.isEmpty()) SetCurrent(qMin(at, int(visible_.size()) - 1));
 }
 
 void TADOQuery::ApplyFilter() {

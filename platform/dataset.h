@@ -89,6 +89,22 @@ class TADOQuery : public QObject {
   void Close();
   bool Active() const { return active_; }
   void Requery();  // close and open again with the same parameters
+  // Re-reads the rows and moves back to the record number it had, when that row still
+  // exists; with toLastWhenShorter, to the last row when the list has become shorter.
+  void Refresh(bool toLastWhenShorter = false);
+
+  // Writing through the query: the table its rows come from and that table's key.
+  // Insert or Edit starts a row, SetFieldValue fills it, Post writes it; Delete removes
+  // the current row from the table. The query is re-read by the caller afterwards.
+  enum class State { Browse, Insert, Edit };
+  void SetUpdateTable(const QString& table, const QString& keyField);
+  void Insert();
+  void Edit();
+  void SetFieldValue(const QString& name, const QVariant& value);
+  void Post();
+  void Cancel();
+  void Delete();
+  State EditState() const { return state_; }
 
   // Cursor over the rows that pass the filter.
   int RecordCount() const { return visible_.size(); }
@@ -139,6 +155,10 @@ class TADOQuery : public QObject {
   QString filterText_;
   FilterExpr filter_;
   bool filtered_ = false;
+  QString updateTable_;
+  QString keyField_;
+  State state_ = State::Browse;
+  QVector<QPair<QString, QVariant>> pending_;
 };
 
 class TADOCommand : public QObject {
