@@ -225,6 +225,12 @@ FilterExpr FilterExpr::Parse(const QString& text) {
 
 bool FilterExpr::Matches(const FieldReader& field) const { return !root_ || Eval(*root_, field); }
 
+QString StartsWithFilter(const QString& field, const QString& text) {
+  QString quoted = text;
+  quoted.replace(QLatin1Char('\''), QLatin1String("''"));
+  return field + QLatin1String(" like '") + quoted + QLatin1String("%'");
+}
+
 bool LikeMatch(const QString& value, const QString& pattern) {
   return LikeAt(value.toUpper(), 0, pattern.toUpper(), 0);
 }

@@ -27,6 +27,10 @@ class FilterExpr {
   std::shared_ptr<const Node> root_;
 };
 
+// The search filter of the lists: "{field} like '{text}%'", the text as typed with its
+// quotes doubled, so any typed text makes a valid filter.
+QString StartsWithFilter(const QString& field, const QString& text);
+
 // SQL-style "like" without regard to letter case: % any run, _ one character.
 bool LikeMatch(const QString& value, const QString& pattern);
 

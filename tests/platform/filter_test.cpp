@@ -46,6 +46,8 @@ TEST(Filter, WindowFilterTexts) {
 
 TEST(Filter, QuotesAndNullsAndErrors) {
   EXPECT_TRUE(Match("fio like 'Д''Арт%'", {{"fio", "Д'Артаньян А.А."}}));
+  EXPECT_EQ(platform::StartsWithFilter("fio", "Д'А"), "fio like 'Д''А%'");
+  EXPECT_TRUE(Match(platform::StartsWithFilter("fio", "Д'"), {{"fio", "Д'Артаньян А.А."}}));
   EXPECT_FALSE(Match("fio like '%'", {{"fio", QVariant()}}));
   EXPECT_TRUE(Match("fio <> 'x'", {{"fio", QVariant()}}));
   EXPECT_TRUE(FilterExpr::Parse("  ").Empty());
