@@ -1,5 +1,9 @@
 #include "timesheet/hours_grid.h"
 
+#include <set>
+#include <QStringList>
+#include <tuple>
+
 #include "app/data_module.h"
 #include "platform/sql_quote.h"
 
@@ -88,5 +92,85 @@ void TypeCellSave(const TypeKey& key, const QDate& date) {
 }
 
 void TypeCellDelete(const TypeKey& key, const QDate& date) { TypeUpdate(key, date, TypeDaySum(key, date)); }
+
+namespace {
+
+// One day of a rebuild: the statements of the day's rows travel to the server together.
+// A key met for the first time in the month gets its row inserted; later days update
+// it. The month was cleared at the start, so the keys inserted so far are exactly the
+// rows the month has, and no count has to be asked.
+template <typename Key, typename RowStatements>
+void RebuildMonth(int month, int year, const QString& clear, const QString& daySource, const Progress& progress,
+                  RowStatements rowStatements) {
+  const int days = QDate(year, month, 1).daysInMonth();
+  platform::TTransaction unit;
+  DataModule6->DelSmena->SetCommandText(clear.arg(month).arg(year));
+  DataModule6->DelSmena->Execute();
+  if (progress) progress(1, days);
+  platform::TADOQuery dt(nullptr, daySource);
+  std::set<Key> inserted;
+  for (int day = 1; day <= days; ++day) {
+    dt.ParamByName(QStringLiteral("data"))->Value = QDate(year, month, day);
+    dt.Open();
+    QStringList batch;
+    for (dt.First(); !dt.Eof(); dt.Next()) {
+      batch << rowStatements(dt, day, inserted);
+      if (progress) progress(day, days);
+    }
+    dt.Close();
+    if (!batch.isEmpty()) {
+      DataModule6->H_Tabel_ins->SetCommandText(batch.join(QStringLiteral(";\n")));
+      DataModule6->H_Tabel_ins->Execute();
+    }
+  }
+  unit.Commit();
+}
+
+}  // namespace
+
+void RebuildShiftRows(int month, int year, const Progress& progress) {
+  using Key = std::tuple<qlonglong, int>;
+  RebuildMonth<Key>(
+      month, year, QStringLiteral("delete from accounts_dep.h_tabel where smena>0 and month=%1 and year=%2"),
+      QStringLiteral(" select smena, w_id, sum(time) as tim from accounts_dep.smena where data=:data group by smena,w_id;"),
+      progress, [month, year](platform::TADOQuery& dt, int day, std::set<Key>& inserted) {
+        const qlonglong w_id = dt.FieldByName(QStringLiteral("w_id")).AsLargeInt();
+        const int shift = dt.FieldByName(QStringLiteral("smena")).AsInteger();
+        const qlonglong hours = dt.FieldByName(QStringLiteral("tim")).AsLargeInt();
+        const Key key{w_id, shift};
+        if (inserted.count(key))
+          return QStringLiteral("update accounts_dep.h_tabel set d%1='%2' where w_id=%3 and smena=%4 and month=%5 and year=%6")
+              .arg(N(day), N(hours), N(w_id), N(shift), N(month), N(year));
+        inserted.insert(key);
+        return QStringLiteral("insert into accounts_dep.h_tabel(smena, w_id, month, year, d%1) values(%2, %3, %4, %5, %6)")
+            .arg(N(day), N(shift), N(w_id), N(month), N(year), N(hours));
+      });
+}
+
+void RebuildTypeRows(int month, int year, const Progress& progress) {
+  using Key = std::tuple<qlonglong, qlonglong, int, qlonglong>;
+  RebuildMonth<Key>(
+      month, year, QStringLiteral("delete from accounts_dep.h_tabel where smena=0 and month=%1 and year=%2"),
+      QStringLiteral(" select f.id_p, f.id_o, f.i_night, sum(f.cnt) as tim, f.id_nom from accounts_dep.fatigue f "
+                     "where f.d_date =:data group by f.id_p, f.id_o, f.i_night, f.id_nom order by id_p;"),
+      progress, [month, year](platform::TADOQuery& dt, int day, std::set<Key>& inserted) {
+        const qlonglong w_id = dt.FieldByName(QStringLiteral("id_p")).AsLargeInt();
+        const qlonglong type = dt.FieldByName(QStringLiteral("id_o")).AsLargeInt();
+        const int night = dt.FieldByName(QStringLiteral("i_night")).AsInteger();
+        const qlonglong id_nom = dt.FieldByName(QStringLiteral("id_nom")).AsLargeInt();
+        const qlonglong hours = dt.FieldByName(QStringLiteral("tim")).AsLargeInt();
+        const Key key{w_id, type, night, id_nom};
+        if (inserted.count(key))
+          return QStringLiteral("update accounts_dep.h_tabel set d%1=%2 where w_id=%3 and i_type=%4 and i_night=%5 and "
+                                "month=%6 and year=%7 and id_nom=%8")
+              .arg(N(day), N(hours), N(w_id), N(type), N(night), N(month), N(year), N(id_nom));
+        inserted.insert(key);
+        return QStringLiteral("insert into accounts_dep.h_tabel(i_type, w_id, i_night, month, year, d%1, id_nom) "
+                              "values(%2, %3, %4, %5, %6, %7,%8)")
+            .arg(N(day), N(type), N(w_id), N(night), N(month), N(year), N(hours), N(id_nom));
+      });
+}
+
+QString YearsStatement() { return QStringLiteral("select distinct ht.year from accounts_dep.h_tabel ht order by year"); }
 
 }  // namespace hoursgrid
