@@ -7,6 +7,9 @@
 #                                  does not exist yet
 #   scripts/pgcluster.sh stop      stop the cluster if it is running
 #   scripts/pgcluster.sh status    tell whether it is running
+#   scripts/pgcluster.sh load NAME FILE [psql options...]
+#                                  start the cluster and create the database NAME from the schema,
+#                                  the reserved rows and FILE, unless NAME exists already
 #
 # The application connects with host = the absolute path of .pgdata.
 set -euo pipefail
@@ -88,15 +91,33 @@ start() {
         echo "Database $DB is present"
         return
     fi
-    # Loaded under a scratch name and renamed at the end, so that a failed load never leaves a
-    # half-filled norda_erp behind.
     echo "Creating database $DB with demo data"
-    local tmp="${DB}_loading"
+    create_database "$DB" "$REPO/db/demo.sql"
+}
+
+# create_database NAME FILE [psql options...]: the schema, the reserved rows and FILE.
+# Loaded under a scratch name and renamed at the end, so that a failed load never leaves a
+# half-filled database behind.
+create_database() {
+    local name="$1" file="$2"
+    shift 2
+    local tmp="${name}_loading"
     psql_su -d postgres -c "drop database if exists $tmp"
     psql_su -d postgres -c "create database $tmp locale_provider icu icu_locale 'ru-RU' template template0"
-    psql_su -d "$tmp" -f "$REPO/db/schema.sql" -f "$REPO/db/reserved.sql" -f "$REPO/db/demo.sql"
-    psql_su -d postgres -c "alter database $tmp rename to $DB"
-    echo "Database $DB is ready"
+    psql_su -d "$tmp" "$@" -f "$REPO/db/schema.sql" -f "$REPO/db/reserved.sql" -f "$file"
+    psql_su -d postgres -c "alter database $tmp rename to $name"
+    echo "Database $name is ready"
+}
+
+load() {
+    local name="$1"
+    start >/dev/null
+    if [ "$(psql_su -d postgres -tAc "select 1 from pg_database where datname = '$name'")" = 1 ]; then
+        echo "Database $name is present"
+        return
+    fi
+    echo "Creating database $name from $2"
+    create_database "$@"
 }
 
 stop() {
@@ -121,8 +142,13 @@ case "${1:-start}" in
     start) start ;;
     stop) stop ;;
     status) status ;;
+    load)
+        shift
+        [ $# -ge 2 ] || { echo "usage: $0 load NAME FILE [psql options...]" >&2; exit 2; }
+        load "$@"
+        ;;
     *)
-        echo "usage: $0 [start|stop|status]" >&2
+        echo "usage: $0 [start|stop|status|load NAME FILE]" >&2
         exit 2
         ;;
 esac

@@ -1,8 +1,9 @@
 #include "timesheet/hours_grid.h"
 
-#include <set>
+#include <algorithm>
+#include <map>
+#include <vector>
 #include <QStringList>
-#include <tuple>
 
 #include "app/data_module.h"
 #include "platform/sql_quote.h"
@@ -95,33 +96,56 @@ void TypeCellDelete(const TypeKey& key, const QDate& date) { TypeUpdate(key, dat
 
 namespace {
 
-// One day of a rebuild: the statements of the day's rows travel to the server together.
-// A key met for the first time in the month gets its row inserted; later days update
-// it. The month was cleared at the start, so the keys inserted so far are exactly the
-// rows the month has, and no count has to be asked.
-template <typename Key, typename RowStatements>
-void RebuildMonth(int month, int year, const QString& clear, const QString& daySource, const Progress& progress,
-                  RowStatements rowStatements) {
+// A family of grid rows as a rebuild sees it: how the month is cleared, the hours of one
+// day from the source (query parameter :data), the fields of those rows that make the
+// key, and the grid columns they go into.
+struct Family {
+  QString clear;
+  QString daySource;
+  QStringList keyFields;
+  QStringList gridColumns;
+};
+
+// The month is read day by day from the source (one query per day, as the progress bar
+// shows it), and each row of the month is written once, with all its days, when the
+// month has been read: a key gets its row on the first day it has hours, days without
+// hours stay NULL. Rows go to the server a few hundred at a time.
+void RebuildMonth(const Family& f, int month, int year, const Progress& progress) {
   const int days = QDate(year, month, 1).daysInMonth();
   platform::TTransaction unit;
-  DataModule6->DelSmena->SetCommandText(clear.arg(month).arg(year));
+  DataModule6->DelSmena->SetCommandText(f.clear.arg(month).arg(year));
   DataModule6->DelSmena->Execute();
   if (progress) progress(1, days);
-  platform::TADOQuery dt(nullptr, daySource);
-  std::set<Key> inserted;
+  platform::TADOQuery dt(nullptr, f.daySource);
+  // Key text -> hours of days 1..31 ("NULL" where none), in the order keys first appear.
+  std::map<QString, int> index;
+  std::vector<std::pair<QString, QStringList>> rows;
   for (int day = 1; day <= days; ++day) {
     dt.ParamByName(QStringLiteral("data"))->Value = QDate(year, month, day);
     dt.Open();
-    QStringList batch;
     for (dt.First(); !dt.Eof(); dt.Next()) {
-      batch << rowStatements(dt, day, inserted);
+      QStringList key;
+      for (const QString& field : f.keyFields) key << N(dt.FieldByName(field).AsLargeInt());
+      const QString k = key.join(QStringLiteral(", "));
+      auto [it, isNew] = index.emplace(k, int(rows.size()));
+      if (isNew) rows.emplace_back(k, QStringList(31, QStringLiteral("NULL")));
+      rows[it->second].second[day - 1] = N(dt.FieldByName(QStringLiteral("tim")).AsLargeInt());
       if (progress) progress(day, days);
     }
     dt.Close();
-    if (!batch.isEmpty()) {
-      DataModule6->H_Tabel_ins->SetCommandText(batch.join(QStringLiteral(";\n")));
-      DataModule6->H_Tabel_ins->Execute();
-    }
+  }
+  QStringList dayColumns;
+  for (int d = 1; d <= 31; ++d) dayColumns << QStringLiteral("d%1").arg(d);
+  const QString insert = QStringLiteral("insert into accounts_dep.h_tabel(%1, month, year, %2) values ")
+                             .arg(f.gridColumns.join(QStringLiteral(", ")), dayColumns.join(QStringLiteral(", ")));
+  constexpr size_t kRowsPerStatement = 500;
+  for (size_t from = 0; from < rows.size(); from += kRowsPerStatement) {
+    QStringList values;
+    for (size_t i = from; i < std::min(rows.size(), from + kRowsPerStatement); ++i)
+      values << QStringLiteral("(%1, %2, %3, %4)")
+                    .arg(rows[i].first, N(month), N(year), rows[i].second.join(QStringLiteral(", ")));
+    DataModule6->H_Tabel_ins->SetCommandText(insert + values.join(QStringLiteral(", ")));
+    DataModule6->H_Tabel_ins->Execute();
   }
   unit.Commit();
 }
@@ -129,46 +153,21 @@ void RebuildMonth(int month, int year, const QString& clear, const QString& dayS
 }  // namespace
 
 void RebuildShiftRows(int month, int year, const Progress& progress) {
-  using Key = std::tuple<qlonglong, int>;
-  RebuildMonth<Key>(
-      month, year, QStringLiteral("delete from accounts_dep.h_tabel where smena>0 and month=%1 and year=%2"),
-      QStringLiteral(" select smena, w_id, sum(time) as tim from accounts_dep.smena where data=:data group by smena,w_id;"),
-      progress, [month, year](platform::TADOQuery& dt, int day, std::set<Key>& inserted) {
-        const qlonglong w_id = dt.FieldByName(QStringLiteral("w_id")).AsLargeInt();
-        const int shift = dt.FieldByName(QStringLiteral("smena")).AsInteger();
-        const qlonglong hours = dt.FieldByName(QStringLiteral("tim")).AsLargeInt();
-        const Key key{w_id, shift};
-        if (inserted.count(key))
-          return QStringLiteral("update accounts_dep.h_tabel set d%1='%2' where w_id=%3 and smena=%4 and month=%5 and year=%6")
-              .arg(N(day), N(hours), N(w_id), N(shift), N(month), N(year));
-        inserted.insert(key);
-        return QStringLiteral("insert into accounts_dep.h_tabel(smena, w_id, month, year, d%1) values(%2, %3, %4, %5, %6)")
-            .arg(N(day), N(shift), N(w_id), N(month), N(year), N(hours));
-      });
+  RebuildMonth({QStringLiteral("delete from accounts_dep.h_tabel where smena>0 and month=%1 and year=%2"),
+                QStringLiteral(" select smena, w_id, sum(time) as tim from accounts_dep.smena where data=:data "
+                               "group by smena,w_id;"),
+                {QStringLiteral("w_id"), QStringLiteral("smena")},
+                {QStringLiteral("w_id"), QStringLiteral("smena")}},
+               month, year, progress);
 }
 
 void RebuildTypeRows(int month, int year, const Progress& progress) {
-  using Key = std::tuple<qlonglong, qlonglong, int, qlonglong>;
-  RebuildMonth<Key>(
-      month, year, QStringLiteral("delete from accounts_dep.h_tabel where smena=0 and month=%1 and year=%2"),
-      QStringLiteral(" select f.id_p, f.id_o, f.i_night, sum(f.cnt) as tim, f.id_nom from accounts_dep.fatigue f "
-                     "where f.d_date =:data group by f.id_p, f.id_o, f.i_night, f.id_nom order by id_p;"),
-      progress, [month, year](platform::TADOQuery& dt, int day, std::set<Key>& inserted) {
-        const qlonglong w_id = dt.FieldByName(QStringLiteral("id_p")).AsLargeInt();
-        const qlonglong type = dt.FieldByName(QStringLiteral("id_o")).AsLargeInt();
-        const int night = dt.FieldByName(QStringLiteral("i_night")).AsInteger();
-        const qlonglong id_nom = dt.FieldByName(QStringLiteral("id_nom")).AsLargeInt();
-        const qlonglong hours = dt.FieldByName(QStringLiteral("tim")).AsLargeInt();
-        const Key key{w_id, type, night, id_nom};
-        if (inserted.count(key))
-          return QStringLiteral("update accounts_dep.h_tabel set d%1=%2 where w_id=%3 and i_type=%4 and i_night=%5 and "
-                                "month=%6 and year=%7 and id_nom=%8")
-              .arg(N(day), N(hours), N(w_id), N(type), N(night), N(month), N(year), N(id_nom));
-        inserted.insert(key);
-        return QStringLiteral("insert into accounts_dep.h_tabel(i_type, w_id, i_night, month, year, d%1, id_nom) "
-                              "values(%2, %3, %4, %5, %6, %7,%8)")
-            .arg(N(day), N(type), N(w_id), N(night), N(month), N(year), N(hours), N(id_nom));
-      });
+  RebuildMonth({QStringLiteral("delete from accounts_dep.h_tabel where smena=0 and month=%1 and year=%2"),
+                QStringLiteral(" select f.id_p, f.id_o, f.i_night, sum(f.cnt) as tim, f.id_nom from accounts_dep.fatigue f "
+                               "where f.d_date =:data group by f.id_p, f.id_o, f.i_night, f.id_nom order by id_p;"),
+                {QStringLiteral("id_p"), QStringLiteral("id_o"), QStringLiteral("i_night"), QStringLiteral("id_nom")},
+                {QStringLiteral("w_id"), QStringLiteral("i_type"), QStringLiteral("i_night"), QStringLiteral("id_nom")}},
+               month, year, progress);
 }
 
 QString YearsStatement() { return QStringLiteral("select distinct ht.year from accounts_dep.h_tabel ht order by year"); }
