@@ -315,3 +315,33 @@ begin
     end loop;
 end
 $$;
+
+-- A worker with journal positions or hours, and an operation type the price list uses,
+-- stay: without them those rows would silently drop out of the journal, the price list
+-- and the timesheets, which all join to them.
+create function accounts_dep.person_keep_used() returns trigger
+language plpgsql as $$
+begin
+    if exists (select 1 from accounts_dep.smena where w_id = old.id)
+       or exists (select 1 from accounts_dep.fatigue where id_p = old.id) then
+        raise exception 'У работника есть записи в журнале или часы, удалить нельзя';
+    end if;
+    return old;
+end
+$$;
+
+create trigger person_keep_used before delete on accounts_dep.person
+    for each row execute function accounts_dep.person_keep_used();
+
+create function accounts_dep.vid_oper_keep_used() returns trigger
+language plpgsql as $$
+begin
+    if exists (select 1 from accounts_dep.oper where vid = old.id) then
+        raise exception 'Вид операции используется в расценках, удалить нельзя';
+    end if;
+    return old;
+end
+$$;
+
+create trigger vid_oper_keep_used before delete on accounts_dep.vid_oper
+    for each row execute function accounts_dep.vid_oper_keep_used();

@@ -22,9 +22,7 @@ void TADOConnection::Open() {
     db.setConnectOptions(QStringLiteral("connect_timeout=10"));
     if (!db.open()) {
       const QSqlError e = db.lastError();
-      QString msg = e.databaseText().trimmed();
-      if (msg.isEmpty()) msg = e.text().trimmed();
-      throw EDatabaseError(msg, e.nativeErrorCode());
+      throw EDatabaseError(ServerMessage(e.databaseText(), e.nativeErrorCode(), e.text()), e.nativeErrorCode());
     }
   }
   RunStatement(QStringLiteral("set datestyle = 'ISO, DMY'"), false);

@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QRegularExpression>
 #include <QSqlRecord>
 #include <stdexcept>
 
@@ -175,9 +176,8 @@ ResultSet RunStatement(const QString& statement, bool wantRows, int* rowsAffecte
   ++g_statementCount;
   if (!q.exec(statement)) {
     const QSqlError e = q.lastError();
-    QString msg = e.databaseText().trimmed();
-    if (msg.isEmpty()) msg = e.text().trimmed();
-    throw EDatabaseError(msg, e.nativeErrorCode(), statement);
+    throw EDatabaseError(ServerMessage(e.databaseText(), e.nativeErrorCode(), e.text()), e.nativeErrorCode(),
+                         statement);
   }
   ResultSet rs;
   if (rowsAffected) *rowsAffected = q.numRowsAffected();
@@ -191,6 +191,17 @@ ResultSet RunStatement(const QString& statement, bool wantRows, int* rowsAffecte
     }
   }
   return rs;
+}
+
+QString ServerMessage(const QString& databaseText, const QString& sqlState, const QString& fallback) {
+  QString msg = databaseText.trimmed();
+  // The driver appends the SQLSTATE in parentheses; the severity word leads the text.
+  if (!sqlState.isEmpty() && msg.endsWith(QLatin1Char('(') + sqlState + QLatin1Char(')')))
+    msg.chop(sqlState.size() + 2);
+  static const QRegularExpression severity(QStringLiteral("^(ERROR|FATAL|ОШИБКА|ВАЖНО):\\s+"));
+  msg.remove(severity);
+  msg = msg.trimmed();
+  return msg.isEmpty() ? fallback.trimmed() : msg;
 }
 
 int StatementCount() { return g_statementCount; }

@@ -72,6 +72,9 @@ struct ResultSet {
 };
 ResultSet RunStatement(const QString& statement, bool wantRows, int* rowsAffected = nullptr);
 
+// The server's own words from the driver's error text, without severity word and SQLSTATE.
+QString ServerMessage(const QString& databaseText, const QString& sqlState, const QString& fallback);
+
 class TADOQuery : public QObject {
   Q_OBJECT
  public:

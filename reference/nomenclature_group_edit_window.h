@@ -1,8 +1,13 @@
 #pragma once
-// TForm29: adds or changes one nomenclature group.
+// TForm29: adds a nomenclature group, or changes the name and the "not in use" mark of the
+// group selected in the list of groups.
 #include "platform/dataset.h"
 #include "platform/form.h"
 
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 
 class TForm29 : public platform::TForm {
@@ -11,8 +16,20 @@ class TForm29 : public platform::TForm {
   explicit TForm29(QWidget* parent = nullptr);
   ~TForm29() override;
 
-  QPushButton* Button1;
-  QPushButton* Button6;
+  // Controls.
+  QGroupBox* GroupBox1;   // "Номенклатурная группа"
+  QLabel* Label1;         // "Наименование"
+  QLineEdit* Edit1;       // the group's name
+  QCheckBox* CheckBox1;   // "Не используется"
+  QPushButton* Button1;   // "Записать"
+  QPushButton* Button6;   // "Выход"
+
+  // Handlers. Tag 1 adds a group, Tag 2 changes the current group of Form26->item.
+  void Button1Click();
+  void Button6Click();
+
+ private:
+  void CreateLayout();
 };
 
 extern TForm29* Form29;

@@ -84,7 +84,8 @@ TEST_F(DatasetTest, HostileTextIsStoredVerbatimAndErrorsCarryTheServerMessage) {
     bad.Open();
     FAIL() << "no error";
   } catch (const platform::EDatabaseError& e) {
-    EXPECT_TRUE(e.Message().contains("no_such_column")) << e.Message().toStdString();
+    EXPECT_TRUE(e.Message().startsWith("column \"no_such_column\" does not exist")) << e.Message().toStdString();
+    EXPECT_EQ(e.SqlState(), "42703");
   }
   EXPECT_FALSE(bad.Active());
 }
