@@ -1,16 +1,27 @@
-// Pictures of the windows for the README: starts the windows on a database, logs in
-// with the given password and saves the login and journal windows as PNG files.
+// Pictures of the windows: starts the windows on a database, logs in with the given
+// password and saves the login window, the journal and, opened from the journal's menu,
+// each reference list with its edit window (opened for adding, then cancelled) as PNG files.
 // Usage: tabel_screenshot <database> <server> <password> <output dir>
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
+#include <map>
 
 #include "app/forms.h"
 #include "app/login_window.h"
 #include "journal/journal_window.h"
 #include "platform/dialogs.h"
+#include "reference/nomenclature_groups_window.h"
+#include "reference/operation_types_window.h"
+#include "reference/products_list_window.h"
+#include "reference/worker_hours_dialog.h"
+#include "reference/workers_list_window.h"
+
+extern const int kBuildDate;
+extern const int kBuildTime;
 
 namespace {
 
@@ -38,14 +49,39 @@ int main(int argc, char** argv) {
   if (!CreateForms({args[1], args[2]}, true)) return 1;
   const QDir out(args[4]);
   bool ok = true;
+  Form23->BuildDate = kBuildDate;
+  Form23->BuildTime = kBuildTime;
   Settle();
   Form23->FormActivate();
   Form23->Edit1->setText(args[3]);
   ok &= Save(Form23, out.filePath(QStringLiteral("login.png")));
+  // File name of each window, and what to open from it once it has been photographed.
+  const std::map<QString, std::pair<QString, std::function<void()>>> windows = {
+      {"TForm1", {"journal", [] {
+                    Form1->MenuWorkersClick();
+                    Form1->MenuProductsClick();
+                    Form1->MenuOperTypesClick();
+                    Form1->MenuGroupsClick();
+                    Form132->ShowModal();
+                  }}},
+      {"TForm5", {"workers", [] { Form5->Button1Click(); }}},
+      {"TForm2", {"worker_edit", {}}},
+      {"TForm132", {"worker_hours", {}}},
+      {"TForm3", {"products", [] { Form3->Button1Click(); }}},
+      {"TForm7", {"product_edit", {}}},
+      {"TForm8", {"operation_types", [] { Form8->Button1Click(); }}},
+      {"TForm9", {"operation_type_edit", {}}},
+      {"TForm26", {"groups", [] { Form26->Button2Click(); }}},
+      {"TForm29", {"group_edit", {}}},
+  };
   platform::SetModalHandler([&](QDialog* w) {
     w->show();
     if (auto* f = qobject_cast<platform::TForm*>(w)) f->FormActivate();
-    ok &= Save(w, out.filePath(QStringLiteral("journal.png")));
+    const auto it = windows.find(QString::fromLatin1(w->metaObject()->className()));
+    if (it != windows.end()) {
+      ok &= Save(w, out.filePath(it->second.first + QStringLiteral(".png")));
+      if (it->second.second) platform::RunGuarded(it->second.second);
+    }
     w->hide();
     return int(platform::mrCancel);
   });
