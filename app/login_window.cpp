@@ -53,18 +53,12 @@ TForm23::TForm23(QWidget* parent) : TForm(parent) {
   root->addWidget(Edit1);
   auto* buttons = new QHBoxLayout();
   buttons->addStretch(1);
-  Button1 = new QPushButton(QStringLiteral("Вход"), this);
-  Button1->setDefault(true);
-  Button2 = new QPushButton(QStringLiteral("Отмена"), this);
-  Button2->setAutoDefault(false);
-  buttons->addWidget(Button1);
-  buttons->addWidget(Button2);
+  Button1 = platform::AddButton(buttons, this, QStringLiteral("Вход"), &TForm23::Button1Click, true);
+  Button2 = platform::AddButton(buttons, this, QStringLiteral("Отмена"), &TForm23::Button2Click);
   root->addLayout(buttons);
   Timer1 = new QTimer(this);
   Timer1->setInterval(5000);
   Timer1->setSingleShot(true);
-  connect(Button1, &QPushButton::clicked, this, platform::Guarded(this, &TForm23::Button1Click));
-  connect(Button2, &QPushButton::clicked, this, platform::Guarded(this, &TForm23::Button2Click));
   connect(Timer1, &QTimer::timeout, this, &TForm23::Timer1Timer);
   setFixedSize(sizeHint().expandedTo(QSize(320, 0)));
 }

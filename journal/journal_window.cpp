@@ -161,23 +161,16 @@ void TForm1::CreateLayout() {
   root->addWidget(DBGrid2, 1);
 
   auto* bottom = new QHBoxLayout();
-  auto button = [&](const char* caption, void (TForm1::*handler)()) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), this);
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, platform::Guarded(this, handler));
-    bottom->addWidget(b);
-    return b;
-  };
-  Button1 = button("Добавить", &TForm1::Button1Click);
-  Button2 = button("Изменить", &TForm1::Button2Click);
-  Button3 = button("Удалить", &TForm1::Button3Click);
+  Button1 = platform::AddButton(bottom, this, QStringLiteral("Добавить"), &TForm1::Button1Click);
+  Button2 = platform::AddButton(bottom, this, QStringLiteral("Изменить"), &TForm1::Button2Click);
+  Button3 = platform::AddButton(bottom, this, QStringLiteral("Удалить"), &TForm1::Button3Click);
   bottom->addSpacing(16);
-  Button6 = button("Покраска", &TForm1::Button6Click);
-  Button7 = button("Бригада", &TForm1::Button7Click);
+  Button6 = platform::AddButton(bottom, this, QStringLiteral("Покраска"), &TForm1::Button6Click);
+  Button7 = platform::AddButton(bottom, this, QStringLiteral("Бригада"), &TForm1::Button7Click);
   bottom->addStretch(1);
-  Button8 = button("Обновить", &TForm1::Button8Click);
-  Button5 = button("Ср.сд./хоз. работы", &TForm1::Button5Click);
-  Button4 = button("Выход", &TForm1::Button4Click);
+  Button8 = platform::AddButton(bottom, this, QStringLiteral("Обновить"), &TForm1::Button8Click);
+  Button5 = platform::AddButton(bottom, this, QStringLiteral("Ср.сд./хоз. работы"), &TForm1::Button5Click);
+  Button4 = platform::AddButton(bottom, this, QStringLiteral("Выход"), &TForm1::Button4Click);
   root->addLayout(bottom);
 
   PopupMenu1 = new QMenu(this);

@@ -1,7 +1,11 @@
 #pragma once
 // TForm: a long-lived window of the application, created once and hidden, shown
 // modally by the window that opens it. Tag tells it the mode it was opened in.
+#include <QBoxLayout>
 #include <QDialog>
+#include <QPushButton>
+
+#include "platform/dialogs.h"
 
 namespace platform {
 
@@ -25,5 +29,18 @@ class TForm : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
 };
+
+// A button of a window's bar that runs one of the window's handlers (an error in it is
+// shown, not fatal). Only the window's default button reacts to Enter.
+template <typename T>
+QPushButton* AddButton(QBoxLayout* bar, T* form, const QString& caption, void (T::*handler)(),
+                       bool isDefault = false) {
+  auto* b = new QPushButton(caption, form);
+  b->setAutoDefault(false);
+  b->setDefault(isDefault);
+  QObject::connect(b, &QPushButton::clicked, form, Guarded(form, handler));
+  bar->addWidget(b);
+  return b;
+}
 
 }  // namespace platform

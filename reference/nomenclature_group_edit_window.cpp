@@ -53,14 +53,8 @@ void TForm29::CreateLayout() {
 
   auto* bottom = new QHBoxLayout();
   bottom->addStretch(1);
-  Button1 = new QPushButton(QStringLiteral("Записать"), this);
-  Button1->setDefault(true);
-  connect(Button1, &QPushButton::clicked, this, platform::Guarded(this, &TForm29::Button1Click));
-  bottom->addWidget(Button1);
-  Button6 = new QPushButton(QStringLiteral("Выход"), this);
-  Button6->setAutoDefault(false);
-  connect(Button6, &QPushButton::clicked, this, platform::Guarded(this, &TForm29::Button6Click));
-  bottom->addWidget(Button6);
+  Button1 = platform::AddButton(bottom, this, QStringLiteral("Записать"), &TForm29::Button1Click, true);
+  Button6 = platform::AddButton(bottom, this, QStringLiteral("Выход"), &TForm29::Button6Click);
   root->addLayout(bottom);
 }
 

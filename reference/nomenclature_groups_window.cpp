@@ -59,16 +59,9 @@ void TForm26::CreateLayout() {
   root->addWidget(DBGrid1, 1);
 
   auto* bottom = new QHBoxLayout();
-  auto button = [&](const char* caption, void (TForm26::*handler)()) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), this);
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, platform::Guarded(this, handler));
-    bottom->addWidget(b);
-    return b;
-  };
-  Button2 = button("Добавить", &TForm26::Button2Click);
-  Button3 = button("Изменить", &TForm26::Button3Click);
-  Button1 = button("Удалить", &TForm26::Button1Click);
+  Button2 = platform::AddButton(bottom, this, QStringLiteral("Добавить"), &TForm26::Button2Click);
+  Button3 = platform::AddButton(bottom, this, QStringLiteral("Изменить"), &TForm26::Button3Click);
+  Button1 = platform::AddButton(bottom, this, QStringLiteral("Удалить"), &TForm26::Button1Click);
   Edit1 = new QLineEdit(this);
   Edit1->setMinimumWidth(120);
   connect(Edit1, &QLineEdit::textChanged, this, platform::Guarded(this, &TForm26::Edit1Change));
@@ -76,7 +69,7 @@ void TForm26::CreateLayout() {
       Edit1, [this] { platform::RunGuarded([this] { Edit1KeyDown(Qt::Key_Up); }); },
       [this] { platform::RunGuarded([this] { Edit1KeyDown(Qt::Key_Down); }); });
   bottom->addWidget(Edit1, 1);
-  Button4 = button("Выход", &TForm26::Button4Click);
+  Button4 = platform::AddButton(bottom, this, QStringLiteral("Выход"), &TForm26::Button4Click);
   root->addLayout(bottom);
 
   setFixedSize(kWideWidth, kHeight);

@@ -42,14 +42,8 @@ void TForm9::CreateLayout() {
 
   auto* bottom = new QHBoxLayout();
   bottom->addStretch(1);
-  Button1 = new QPushButton(QStringLiteral("Записать"), this);
-  Button1->setDefault(true);
-  connect(Button1, &QPushButton::clicked, this, platform::Guarded(this, &TForm9::Button1Click));
-  bottom->addWidget(Button1);
-  Button2 = new QPushButton(QStringLiteral("Отмена"), this);
-  Button2->setAutoDefault(false);
-  connect(Button2, &QPushButton::clicked, this, platform::Guarded(this, &TForm9::Button2Click));
-  bottom->addWidget(Button2);
+  Button1 = platform::AddButton(bottom, this, QStringLiteral("Записать"), &TForm9::Button1Click, true);
+  Button2 = platform::AddButton(bottom, this, QStringLiteral("Отмена"), &TForm9::Button2Click);
   root->addLayout(bottom);
 }
 

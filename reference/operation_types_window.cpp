@@ -50,18 +50,11 @@ void TForm8::CreateLayout() {
   root->addWidget(Edit1);
 
   auto* bottom = new QHBoxLayout();
-  auto button = [&](const char* caption, void (TForm8::*handler)()) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), this);
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, platform::Guarded(this, handler));
-    bottom->addWidget(b);
-    return b;
-  };
-  Button1 = button("Добавить", &TForm8::Button1Click);
-  Button2 = button("Изменить", &TForm8::Button2Click);
-  Button3 = button("Удалить", &TForm8::Button3Click);
+  Button1 = platform::AddButton(bottom, this, QStringLiteral("Добавить"), &TForm8::Button1Click);
+  Button2 = platform::AddButton(bottom, this, QStringLiteral("Изменить"), &TForm8::Button2Click);
+  Button3 = platform::AddButton(bottom, this, QStringLiteral("Удалить"), &TForm8::Button3Click);
   bottom->addStretch(1);
-  Button4 = button("Выход", &TForm8::Button4Click);
+  Button4 = platform::AddButton(bottom, this, QStringLiteral("Выход"), &TForm8::Button4Click);
   root->addLayout(bottom);
 
   resize(400, 480);

@@ -65,14 +65,8 @@ void TForm7::CreateLayout() {
 
   auto* buttons = new QHBoxLayout();
   buttons->addStretch(1);
-  Button1 = new QPushButton(QStringLiteral("Записать"), this);
-  Button1->setDefault(true);
-  connect(Button1, &QPushButton::clicked, this, platform::Guarded(this, &TForm7::Button1Click));
-  buttons->addWidget(Button1);
-  Button2 = new QPushButton(QStringLiteral("Отмена"), this);
-  Button2->setAutoDefault(false);
-  connect(Button2, &QPushButton::clicked, this, platform::Guarded(this, &TForm7::Button2Click));
-  buttons->addWidget(Button2);
+  Button1 = platform::AddButton(buttons, this, QStringLiteral("Записать"), &TForm7::Button1Click, true);
+  Button2 = platform::AddButton(buttons, this, QStringLiteral("Отмена"), &TForm7::Button2Click);
   root->addLayout(buttons);
 
   setFixedSize(400, 190);

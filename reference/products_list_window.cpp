@@ -78,18 +78,11 @@ void TForm3::CreateLayout() {
   root->addWidget(Edit1);
 
   auto* buttons = new QHBoxLayout();
-  auto button = [&](const char* caption, void (TForm3::*handler)()) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), this);
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, platform::Guarded(this, handler));
-    buttons->addWidget(b);
-    return b;
-  };
-  Button1 = button("Добавить", &TForm3::Button1Click);
-  Button2 = button("Изменить", &TForm3::Button2Click);
-  Button3 = button("Удалить", &TForm3::Button3Click);
+  Button1 = platform::AddButton(buttons, this, QStringLiteral("Добавить"), &TForm3::Button1Click);
+  Button2 = platform::AddButton(buttons, this, QStringLiteral("Изменить"), &TForm3::Button2Click);
+  Button3 = platform::AddButton(buttons, this, QStringLiteral("Удалить"), &TForm3::Button3Click);
   buttons->addStretch(1);
-  Button4 = button("Выход", &TForm3::Button4Click);
+  Button4 = platform::AddButton(buttons, this, QStringLiteral("Выход"), &TForm3::Button4Click);
   root->addLayout(buttons);
 
   setFixedSize(620, 520);

@@ -62,12 +62,8 @@ void TForm2::CreateLayout() {
 
   auto* buttons = new QHBoxLayout();
   buttons->addStretch(1);
-  Button1 = new QPushButton(QStringLiteral("Записать"), this);
-  Button1->setDefault(true);
-  Button2 = new QPushButton(QStringLiteral("Отмена"), this);
-  Button2->setAutoDefault(false);
-  buttons->addWidget(Button1);
-  buttons->addWidget(Button2);
+  Button1 = platform::AddButton(buttons, this, QStringLiteral("Записать"), &TForm2::Button1Click, true);
+  Button2 = platform::AddButton(buttons, this, QStringLiteral("Отмена"), &TForm2::Button2Click);
   root->addLayout(buttons);
 
   // The wheel over any control of the window is the window's: a lookup under the pointer
@@ -76,8 +72,6 @@ void TForm2::CreateLayout() {
                                                    LCB_staffpos, Label4, LCB_roles, Button1, Button2})
     w->installEventFilter(this);
 
-  connect(Button1, &QPushButton::clicked, this, platform::Guarded(this, &TForm2::Button1Click));
-  connect(Button2, &QPushButton::clicked, this, platform::Guarded(this, &TForm2::Button2Click));
   setFixedSize(sizeHint());
 }
 

@@ -37,16 +37,10 @@ TForm132::TForm132(QWidget* parent) : TForm(parent) {
 
   auto* buttons = new QHBoxLayout();
   buttons->addStretch(1);
-  Button1 = new QPushButton(QStringLiteral("Запись"), this);
-  Button1->setDefault(true);
-  Button2 = new QPushButton(QStringLiteral("Отмена"), this);
-  Button2->setAutoDefault(false);
-  buttons->addWidget(Button1);
-  buttons->addWidget(Button2);
+  Button1 = platform::AddButton(buttons, this, QStringLiteral("Запись"), &TForm132::Button1Click, true);
+  Button2 = platform::AddButton(buttons, this, QStringLiteral("Отмена"), &TForm132::Button2Click);
   root->addLayout(buttons);
 
-  connect(Button1, &QPushButton::clicked, this, platform::Guarded(this, &TForm132::Button1Click));
-  connect(Button2, &QPushButton::clicked, this, platform::Guarded(this, &TForm132::Button2Click));
   setFixedSize(sizeHint());
 }
 

@@ -60,16 +60,9 @@ void TForm5::CreateLayout() {
   root->addWidget(DBGrid1, 1);
 
   auto* bottom = new QHBoxLayout();
-  auto button = [&](const char* caption, void (TForm5::*handler)()) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), this);
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, platform::Guarded(this, handler));
-    bottom->addWidget(b);
-    return b;
-  };
-  Button1 = button("Добавить", &TForm5::Button1Click);
-  Button2 = button("Изменить", &TForm5::Button2Click);
-  Button3 = button("Удалить", &TForm5::Button3Click);
+  Button1 = platform::AddButton(bottom, this, QStringLiteral("Добавить"), &TForm5::Button1Click);
+  Button2 = platform::AddButton(bottom, this, QStringLiteral("Изменить"), &TForm5::Button2Click);
+  Button3 = platform::AddButton(bottom, this, QStringLiteral("Удалить"), &TForm5::Button3Click);
   Edit1 = new QLineEdit(this);
   Edit1->setPlaceholderText(QStringLiteral("Поиск по ФИО"));
   Edit1->setMinimumWidth(160);
@@ -79,7 +72,7 @@ void TForm5::CreateLayout() {
       [this] { platform::RunGuarded([this] { Edit1KeyDown(Qt::Key_Down); }); });
   bottom->addWidget(Edit1);
   bottom->addStretch(1);
-  Button4 = button("Выход", &TForm5::Button4Click);
+  Button4 = platform::AddButton(bottom, this, QStringLiteral("Выход"), &TForm5::Button4Click);
   root->addLayout(bottom);
 
   setFixedSize(600, 480);
