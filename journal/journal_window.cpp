@@ -15,6 +15,7 @@
 #include "app/data_module.h"
 #include "app/forms.h"
 #include "app/login_window.h"
+#include "db/reserved_ids.h"
 #include "db/sql_texts.h"
 #include "platform/app_seams.h"
 #include "reference/nomenclature_groups_window.h"
@@ -315,7 +316,7 @@ void TForm1::Button2Click() {
   CurrentQuery = ShiftQuery();
   if (CurrentQuery->IsEmpty()) return;
   const int o_id = CurrentQuery->FieldByName(QStringLiteral("o_id")).AsInteger();
-  if (o_id == 7779 || o_id == 7780) return;
+  if (o_id == reserved::kAuxiliary || o_id == reserved::kPainting) return;
   // The position window that shows the position comes with position entry.
 }
 

@@ -453,6 +453,15 @@ void TADOQuery::SetFiltered(bool on) {
   if (active_) ApplyFilter();
 }
 
+void TADOQuery::SearchByPrefix(const QString& field, const QString& typed) {
+  if (typed.isEmpty()) {
+    SetFiltered(false);
+    return;
+  }
+  SetFilter(StartsWithFilter(field, typed));
+  SetFiltered(true);
+}
+
 // ---- TADOCommand ----
 
 TADOCommand::TADOCommand(QObject* parent, const QString& text) : QObject(parent) { SetCommandText(text); }

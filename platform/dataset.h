@@ -136,6 +136,9 @@ class TADOQuery : public QObject {
   void SetFilter(const QString& filter);
   bool Filtered() const { return filtered_; }
   void SetFiltered(bool on);
+  // The search of the lists: rows whose field starts with the typed text (as typed, any
+  // letter case); an empty text switches the filter off.
+  void SearchByPrefix(const QString& field, const QString& typed);
 
  signals:
   void layoutReset();         // opened, closed or filtered: the row set changed

@@ -11,7 +11,6 @@
 #include "platform/app_seams.h"
 #include "platform/dialogs.h"
 #include "platform/edit_keys.h"
-#include "platform/filter.h"
 #include "reference/nomenclature_group_edit_window.h"
 
 TForm26* Form26 = nullptr;
@@ -76,14 +75,8 @@ void TForm26::CreateLayout() {
 }
 
 void TForm26::Edit1Change() {
-  const QString text = Edit1->text();
-  if (text.isEmpty()) {
-    item->SetFiltered(false);
-    return;
-  }
   // The search replaces whatever filter the list had, the picker's included.
-  item->SetFilter(platform::StartsWithFilter(QStringLiteral("s_caption"), text));
-  item->SetFiltered(true);
+  item->SearchByPrefix(QStringLiteral("s_caption"), Edit1->text());
 }
 
 void TForm26::Edit1KeyDown(int key) {

@@ -7,11 +7,11 @@
 #include <QVBoxLayout>
 
 #include "app/data_module.h"
+#include "db/reserved_ids.h"
 #include "journal/journal_window.h"
 #include "platform/app_seams.h"
 #include "platform/dialogs.h"
 #include "platform/edit_keys.h"
-#include "platform/filter.h"
 #include "reference/operation_type_edit_window.h"
 #include "reference/price_edit_window.h"
 
@@ -66,20 +66,12 @@ void TForm8::showEvent(QShowEvent* event) {
   if (Form1 && Form1->isVisible()) move(Form1->frameGeometry().center() - rect().center());
 }
 
-bool TForm8::IsReserved(qlonglong id) { return id == 7777 || id == 7778; }
-
 void TForm8::FormActivate() {
   if (Edit1->isVisibleTo(this)) Edit1->setFocus();
 }
 
 void TForm8::Edit1Change() {
-  TADOQuery* q = DataModule6->Vid_oper;
-  if (Edit1->text().isEmpty()) {
-    q->SetFiltered(false);
-    return;
-  }
-  q->SetFilter(platform::StartsWithFilter(QStringLiteral("vid"), Edit1->text()));
-  q->SetFiltered(true);
+  DataModule6->Vid_oper->SearchByPrefix(QStringLiteral("vid"), Edit1->text());
 }
 
 void TForm8::Edit1KeyDown(int key) {
@@ -98,7 +90,7 @@ void TForm8::Button2Click() {
   TADOQuery* q = DataModule6->Vid_oper;
   if (q->IsEmpty()) return;
   const qlonglong id = q->FieldByName(QStringLiteral("id")).AsLargeInt();
-  if (IsReserved(id)) return;
+  if (reserved::IsHourlyWork(id)) return;
   const QString vid = q->FieldByName(QStringLiteral("vid")).AsString().trimmed();
   if (Tag != 0) {
     Form10->Edit2->setText(vid);
@@ -116,7 +108,7 @@ void TForm8::Button3Click() {
   TADOQuery* q = DataModule6->Vid_oper;
   if (q->IsEmpty()) return;
   const qlonglong id = q->FieldByName(QStringLiteral("id")).AsLargeInt();
-  if (IsReserved(id)) return;
+  if (reserved::IsHourlyWork(id)) return;
   const int answer = platform::MessageDlg(QStringLiteral("Удалить вид операции?"), QStringLiteral("Удаление"),
                                           platform::MsgIcon::Question, platform::mbYes | platform::mbNo);
   if (answer != platform::mrYes) return;

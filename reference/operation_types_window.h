@@ -33,10 +33,6 @@ class TForm8 : public platform::TForm {
   void Button4Click();
   void DBGrid1DblClick();
 
-  // Maintenance work and work at the average piece rate: built into the system, they can be
-  // neither renamed, chosen nor deleted here.
-  static bool IsReserved(qlonglong id);
-
  protected:
   void showEvent(QShowEvent* event) override;
 

@@ -6,11 +6,11 @@
 #include <QVBoxLayout>
 
 #include "app/data_module.h"
+#include "db/reserved_ids.h"
 #include "journal/journal_window.h"
 #include "platform/app_seams.h"
 #include "platform/dialogs.h"
 #include "platform/edit_keys.h"
-#include "platform/filter.h"
 #include "reference/price_edit_window.h"
 #include "reference/product_edit_window.h"
 
@@ -94,8 +94,6 @@ void TForm3::showEvent(QShowEvent* event) {
   TForm::showEvent(event);
 }
 
-bool TForm3::IsReserved(qlonglong id) { return id == 7777 || id == 7778; }
-
 QDate TForm3::JournalCountFrom(const QDate& today) {
   int m = today.month();
   if (m == 1) m = 13;
@@ -107,13 +105,7 @@ void TForm3::FormActivate() {
 }
 
 void TForm3::Edit1Change() {
-  TADOQuery* q = DataModule6->Izdel;
-  if (Edit1->text().isEmpty()) {
-    q->SetFiltered(false);
-    return;
-  }
-  q->SetFilter(platform::StartsWithFilter(QStringLiteral("marka"), Edit1->text()));
-  q->SetFiltered(true);
+  DataModule6->Izdel->SearchByPrefix(QStringLiteral("marka"), Edit1->text());
 }
 
 bool TForm3::Edit1KeyDown(int key) {
@@ -145,7 +137,7 @@ void TForm3::Button2Click() {
   TADOQuery* q = DataModule6->Izdel;
   if (!q->Active() || q->IsEmpty()) return;
   const qlonglong id = q->FieldByName(QStringLiteral("id")).AsLargeInt();
-  if (IsReserved(id)) return;
+  if (reserved::IsHourlyWork(id)) return;
   const int recNo = q->RecNo();
   const QString marka = q->FieldByName(QStringLiteral("marka")).AsString().trimmed();
   if (Tag == 0) {
@@ -171,7 +163,7 @@ void TForm3::Button3Click() {
   TADOQuery* q = DataModule6->Izdel;
   if (!q->Active() || q->IsEmpty()) return;
   const qlonglong id = q->FieldByName(QStringLiteral("id")).AsLargeInt();
-  if (IsReserved(id)) return;
+  if (reserved::IsHourlyWork(id)) return;
   const QString key = QString::number(id);
 
   Izdel_Smena->Close();

@@ -48,8 +48,6 @@ class TForm3 : public platform::TForm {
 
  private:
   void CreateLayout();
-  // The reserved products (work that is not piece work) are never changed, chosen or deleted.
-  static bool IsReserved(qlonglong id);
 };
 
 extern TForm3* Form3;

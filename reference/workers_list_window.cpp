@@ -14,7 +14,6 @@
 #include "platform/app_seams.h"
 #include "platform/dialogs.h"
 #include "platform/edit_keys.h"
-#include "platform/filter.h"
 #include "reference/worker_edit_window.h"
 #include "reference/worker_hours_dialog.h"
 
@@ -90,15 +89,8 @@ void TForm5::FormActivate() {
 }
 
 void TForm5::Edit1Change() {
-  TADOQuery* workers = DataModule6->Workers;
   // The text as typed, not trimmed: "Иванов " finds only full surnames.
-  const QString text = Edit1->text();
-  if (text.isEmpty()) {
-    workers->SetFiltered(false);
-    return;
-  }
-  workers->SetFilter(platform::StartsWithFilter(QStringLiteral("fio"), text));
-  workers->SetFiltered(true);
+  DataModule6->Workers->SearchByPrefix(QStringLiteral("fio"), Edit1->text());
 }
 
 void TForm5::Edit1KeyDown(int key) {
