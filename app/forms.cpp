@@ -10,7 +10,9 @@
 #include "reference/nomenclature_groups_window.h"
 #include "reference/operation_type_edit_window.h"
 #include "reference/operation_types_window.h"
+#include "reference/norms_window.h"
 #include "reference/price_edit_window.h"
+#include "reference/price_list_window.h"
 #include "reference/product_edit_window.h"
 #include "reference/products_list_window.h"
 #include "reference/worker_edit_window.h"
@@ -34,12 +36,14 @@ bool CreateForms(const QStringList& argumentsWithoutProgram, bool showLogin) {
   // come join the order when they are built.
   Form2 = new TForm2();
   Form3 = new TForm3();
+  Form4 = new TForm4();
   Form5 = new TForm5();
   Form7 = new TForm7();
   Form8 = new TForm8();
   Form9 = new TForm9();
   Form10 = new TForm10();
   Form11 = new TForm11();
+  Form22 = new TForm22();
   Form24 = new TForm24();
   Form26 = new TForm26();
   Form29 = new TForm29();
@@ -62,12 +66,14 @@ void DestroyForms() {
   Destroy(Form29);
   Destroy(Form26);
   Destroy(Form24);
+  Destroy(Form22);
   Destroy(Form11);
   Destroy(Form10);
   Destroy(Form9);
   Destroy(Form8);
   Destroy(Form7);
   Destroy(Form5);
+  Destroy(Form4);
   Destroy(Form3);
   Destroy(Form2);
   Destroy(Form23);

@@ -1,9 +1,12 @@
 #pragma once
-// TForm10: a row of the operation price list. For now it holds what the product and
-// operation-type pickers hand back; the window itself comes with the price list.
+// TForm10: creates a row of the operation price list or re-keys one (product, operation
+// type, kind), with the product and operation-type pickers and the duplicate check.
 #include "platform/form.h"
 
+class QComboBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 
 class TForm10 : public platform::TForm {
   Q_OBJECT
@@ -11,10 +14,29 @@ class TForm10 : public platform::TForm {
   explicit TForm10(QWidget* parent = nullptr);
   ~TForm10() override;
 
-  QLineEdit* Edit1;              // the product's mark
-  QLineEdit* Edit2;              // the operation type's name
-  qlonglong sel_i_id = 0;        // the chosen product
-  qlonglong sel_oper_vid = 0;    // the chosen operation type
+  // Controls.
+  QLineEdit* Edit1;        // "Марка изделия", read-only; filled by the product picker
+  QPushButton* Button3;    // "..." choose the product
+  QLineEdit* Edit2;        // "Операция", read-only; filled by the operation-type picker
+  QPushButton* Button4;    // "..." choose the operation type
+  QComboBox* ComboBox1;    // "Вид": "Готовая продукция" (0), "Заготовки" (1)
+  QLabel* Label3;          // "min Цена"
+  QLineEdit* Edit3;        // the lowest price
+  QPushButton* Button1;    // "Записать"
+  QPushButton* Button2;    // "Отмена"
+
+  qlonglong sel_i_id = 0;      // the chosen product
+  qlonglong sel_oper_vid = 0;  // the chosen operation type
+
+  // Handlers.
+  void FormActivate() override;
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+
+ private:
+  void CreateLayout();
 };
 
 extern TForm10* Form10;

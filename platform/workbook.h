@@ -1,0 +1,5 @@
+#pragma once
+// Placeholder for the in-memory workbook.
+namespace platform {
+class TWorkbook {};
+}  // namespace platform
