@@ -225,10 +225,20 @@ FilterExpr FilterExpr::Parse(const QString& text) {
 
 bool FilterExpr::Matches(const FieldReader& field) const { return !root_ || Eval(*root_, field); }
 
-QString StartsWithFilter(const QString& field, const QString& text) {
-  QString quoted = text;
+namespace {
+QString LikeFilter(const QString& field, const QString& pattern) {
+  QString quoted = pattern;
   quoted.replace(QLatin1Char('\''), QLatin1String("''"));
-  return field + QLatin1String(" like '") + quoted + QLatin1String("%'");
+  return field + QLatin1String(" like '") + quoted + QLatin1Char('\'');
+}
+}  // namespace
+
+QString StartsWithFilter(const QString& field, const QString& text) {
+  return LikeFilter(field, text + QLatin1Char('%'));
+}
+
+QString ContainsFilter(const QString& field, const QString& text) {
+  return LikeFilter(field, QLatin1Char('%') + text + QLatin1Char('%'));
 }
 
 bool LikeMatch(const QString& value, const QString& pattern) {

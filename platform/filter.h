@@ -30,6 +30,8 @@ class FilterExpr {
 // The search filter of the lists: "{field} like '{text}%'", the text as typed with its
 // quotes doubled, so any typed text makes a valid filter.
 QString StartsWithFilter(const QString& field, const QString& text);
+// The same for a text anywhere in the field: "{field} like '%{text}%'".
+QString ContainsFilter(const QString& field, const QString& text);
 
 // SQL-style "like" without regard to letter case: % any run, _ one character.
 bool LikeMatch(const QString& value, const QString& pattern);

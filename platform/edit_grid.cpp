@@ -1,0 +1,1 @@
+#include "platform/edit_grid.h"

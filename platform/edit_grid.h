@@ -1,0 +1,2 @@
+#pragma once
+// Placeholder for the editable grid over an updatable query.
