@@ -39,6 +39,9 @@ class TExcelExport {
   static bool OpensSavedFiles();
 
  private:
+  // Shows the error of the cell and returns false when the cell cannot be written.
+  bool CellWritable(int sheet, int column, int row, const QString& text);
+
   std::unique_ptr<platform::TWorkbook> book_;
   QString savedFile_;
   bool visible_ = true;
