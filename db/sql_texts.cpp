@@ -100,7 +100,7 @@ QString Oper_ins() {
 
 QString Oper_ed() {
   return QStringLiteral(
-      "update accounts_dep.oper set vid=:oper_vid, naimen=:naimen,  i_id=:i_id, cena_new=:cena_new where id=:id");
+      "update accounts_dep.oper set vid=:oper_vid, naimen=:naimen,  i_id=:i_id where id=:id");
 }
 
 QString Oper_del() { return QStringLiteral("delete from accounts_dep.oper where id=:id"); }

@@ -9,12 +9,16 @@
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
+class QShowEvent;
 
 class TForm4 : public platform::TForm {
   Q_OBJECT
  public:
   explicit TForm4(QWidget* parent = nullptr);
   ~TForm4() override;
+
+  // Modes the opener sets through Tag.
+  enum Mode { kList = 0, kChoose = 1 };
 
   // Controls.
   platform::TDBGrid* DBGrid1;  // over DataModule6->Oper
@@ -39,8 +43,19 @@ class TForm4 : public platform::TForm {
   void Button5Click();
   void DBGrid1DblClick();
 
+  // The piece price of a position from a row's lowest norm price: doubled on a day off,
+  // then raised by 1.2 in the night shift (3) or by 1.5 in overtime (4).
+  static double PriceWithFactors(double cena, bool dayOff, int shift);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  // Esc and the window's close box act as "Выход".
+  void reject() override;
+
  private:
   void CreateLayout();
+  void ChooseRow();
+  void ChangeRow();
 };
 
 extern TForm4* Form4;
