@@ -1,8 +1,10 @@
 // Pictures of the windows: starts the windows on a database, logs in with the given
-// password and saves the login window, the journal and, opened from the journal's menu,
-// each reference list with its edit window (opened for adding, then cancelled) as PNG files.
+// password and saves the login window, the journal, the position window in its three
+// modes (nothing is saved) and, opened from the journal's menu, each reference list with
+// its edit window (opened for adding, then cancelled) as PNG files.
 // Usage: tabel_screenshot <database> <server> <password> <output dir>
 #include <QDir>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTimer>
@@ -12,10 +14,16 @@
 
 #include "app/forms.h"
 #include "app/login_window.h"
+#include "app/data_module.h"
+#include "db/reserved_ids.h"
 #include "journal/journal_window.h"
+#include "journal/position_window.h"
 #include "platform/dialogs.h"
 #include "reference/nomenclature_groups_window.h"
+#include "reference/norms_window.h"
 #include "reference/operation_types_window.h"
+#include "reference/price_edit_window.h"
+#include "reference/price_list_window.h"
 #include "reference/products_list_window.h"
 #include "reference/worker_hours_dialog.h"
 #include "reference/workers_list_window.h"
@@ -34,6 +42,26 @@ bool Save(QWidget* w, const QString& path) {
   const bool ok = w->grab().save(path);
   std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
   return ok;
+}
+
+// Picks the first worker and the first operation of the price list into the position
+// window the way its pickers do, and types a quantity.
+void FillNewPosition() {
+  DataModule6->Workers->Open();
+  Form5->Tag = 1;
+  Form5->Button2Click();
+  DataModule6->Workers->Close();
+  DataModule6->Oper->Open();
+  while (!DataModule6->Oper->Eof() &&
+         reserved::IsHourlyWork(DataModule6->Oper->FieldByName(QStringLiteral("id")).AsLargeInt()))
+    DataModule6->Oper->Next();
+  Form4->Tag = 1;
+  Form4->Button2Click();
+  Form4->Tag = 0;
+  Form11->SetUpColour(Form11->Edit2->text());
+  Form11->Edit3->setText(QStringLiteral("25"));
+  Form11->Edit3Exit();
+  DataModule6->Oper->Close();
 }
 
 }  // namespace
@@ -58,12 +86,24 @@ int main(int argc, char** argv) {
   // File name of each window, and what to open from it once it has been photographed.
   const std::map<QString, std::pair<QString, std::function<void()>>> windows = {
       {"TForm1", {"journal", [] {
+                    Form1->Button1Click();
+                    Form1->Button2Click();
+                    Form1->Copy1Click();
+                    Form1->MenuPricesClick();
                     Form1->MenuWorkersClick();
                     Form1->MenuProductsClick();
                     Form1->MenuOperTypesClick();
                     Form1->MenuGroupsClick();
                     Form132->ShowModal();
                   }}},
+      {"TForm4", {"prices", [] {
+                    Form4->Button1Click();
+                    Form4->CheckBox1->setChecked(true);
+                    Form4->DBGrid1DblClick();
+                    Form4->CheckBox1->setChecked(false);
+                  }}},
+      {"TForm10", {"price_edit", {}}},
+      {"TForm22", {"norms", {}}},
       {"TForm5", {"workers", [] { Form5->Button1Click(); }}},
       {"TForm2", {"worker_edit", {}}},
       {"TForm132", {"worker_hours", {}}},
@@ -77,6 +117,14 @@ int main(int argc, char** argv) {
   platform::SetModalHandler([&](QDialog* w) {
     w->show();
     if (auto* f = qobject_cast<platform::TForm*>(w)) f->FormActivate();
+    if (w == Form11) {
+      // The new position is filled as if the first worker and operation had been picked.
+      static const char* modes[] = {"", "position_new", "position_change", "position_copy"};
+      if (Form11->Tag == TForm11::kNew) FillNewPosition();
+      ok &= Save(w, out.filePath(QString::fromLatin1(modes[Form11->Tag % 4]) + QStringLiteral(".png")));
+      w->hide();
+      return int(platform::mrCancel);
+    }
     const auto it = windows.find(QString::fromLatin1(w->metaObject()->className()));
     if (it != windows.end()) {
       ok &= Save(w, out.filePath(it->second.first + QStringLiteral(".png")));

@@ -155,6 +155,68 @@ int main(int argc, char** argv) {
                               .arg(platform::QuotedStr(prefix + QLatin1Char('%'))));
                     })});
 
+    const QString mark = QStringLiteral("12");
+    rows.push_back({"price list opened and searched inside the mark",
+                    MedianMs(runs,
+                             [&] {
+                               DataModule6->Oper->Close();
+                               DataModule6->Oper->SetFiltered(false);
+                               DataModule6->Oper->Open();
+                               DataModule6->Oper->SetFilter(platform::ContainsFilter("marka", mark));
+                               DataModule6->Oper->SetFiltered(true);
+                             }),
+                    MedianMs(runs, [&] {
+                      Run(QStringLiteral("select izdel.marka, vid_oper.vid, oper.naimen, count(*) norma, min(price) "
+                                         "cena, oper.id from accounts_dep.norm join accounts_dep.oper on "
+                                         "norm.o_id=oper.id join accounts_dep.izdel on oper.i_id=izdel.id join "
+                                         "accounts_dep.vid_oper on oper.vid=vid_oper.id where izdel.marka like %1 "
+                                         "group by izdel.marka, vid_oper.vid, oper.naimen, oper.id")
+                              .arg(platform::QuotedStr(QLatin1Char('%') + mark + QLatin1Char('%'))));
+                    })});
+
+    // A position saved by the position window: the duplicate count, the insert, the
+    // journal of the shift re-read and the worker's day cell; rolled back each time.
+    platform::TADOQuery sample(nullptr, QStringLiteral("select w_id, i_id, o_id from accounts_dep.smena where "
+                                                       "data=%1 and smena=1 limit 1")
+                                            .arg(platform::SqlDate(day)));
+    sample.Open();
+    const QString w = sample.FieldByName("w_id").AsString(), i = sample.FieldByName("i_id").AsString(),
+                  o = sample.FieldByName("o_id").AsString();
+    const QString values = QStringLiteral("%1, %2, %3, 0.95, 10, 0, %4, 1, 77, 2").arg(w, i, o, platform::SqlDate(day));
+    rows.push_back({"position saved with its day in the hours grid",
+                    MedianMs(runs,
+                             [&] {
+                               platform::TTransaction unit;
+                               DataModule6->CheckExists(
+                                   QStringLiteral("select count(id) as cnt from accounts_dep.SMENA where w_id=%1 and "
+                                                  "o_id=%2 and i_id=%3 and data=%4 and smena=1 and color=77")
+                                       .arg(w, o, i, platform::SqlDate(day)));
+                               Run(QStringLiteral("insert into accounts_dep.smena(w_id, i_id, o_id, cena, kol_vo, "
+                                                  "brak, data, smena, color, time) values(%1) returning id as cur_id")
+                                       .arg(values));
+                               DataModule6->Smena1->Refresh();
+                               hoursgrid::ShiftCellSave(w.toLongLong(), 1, day);
+                             }),
+                    MedianMs(runs, [&] {
+                      platform::TTransaction unit;
+                      Run(QStringLiteral("insert into accounts_dep.smena(w_id, i_id, o_id, cena, kol_vo, brak, data, "
+                                         "smena, color, time) values(%1) returning id")
+                              .arg(values));
+                      Run(QStringLiteral("update accounts_dep.h_tabel set d%1=d%1+2 where w_id=%2 and smena=1 and "
+                                         "month=%3 and year=%4")
+                              .arg(day.day())
+                              .arg(w)
+                              .arg(day.month())
+                              .arg(day.year()));
+                      Run(QStringLiteral(
+                              "select s.*, p.s_caption fio, g.s_caption marka, v.vid, o.naimen from accounts_dep.smena s "
+                              "join cmn_contractor.person p on p.id = s.w_id "
+                              "join cmn_gds_and_srv.gds_and_srv g on g.id = s.i_id "
+                              "join accounts_dep.oper o on o.id = s.o_id join accounts_dep.vid_oper v on v.id = o.vid "
+                              "where s.data = %1 and s.smena = 1 order by fio")
+                              .arg(platform::SqlDate(day)));
+                    })});
+
     std::printf("%-48s %12s %14s %8s\n", "what", "program, ms", "lower bound, ms", "ratio");
     for (const Row& r : rows)
       std::printf("%-48s %12.1f %14.1f %8.1f\n", r.what, r.app, r.bound, r.bound > 0 ? r.app / r.bound : 0.0);

@@ -6,6 +6,7 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -19,7 +20,9 @@
 #include "db/sql_texts.h"
 #include "platform/app_seams.h"
 #include "reference/nomenclature_groups_window.h"
+#include "journal/position_window.h"
 #include "reference/operation_types_window.h"
+#include "reference/price_list_window.h"
 #include "reference/products_list_window.h"
 #include "reference/workers_list_window.h"
 #include "platform/dialogs.h"
@@ -102,11 +105,11 @@ void TForm1::CreateLayout() {
   MenuWorkers = MenuReference->addAction(QStringLiteral("Рабочие"));
   MenuProducts = MenuReference->addAction(QStringLiteral("Изделия"));
   MenuPrices = MenuReference->addAction(QStringLiteral("Цены"));
-  MenuPrices->setEnabled(false);
   MenuOperTypes = MenuReference->addAction(QStringLiteral("Операции"));
   MenuGroups = MenuReference->addAction(QStringLiteral("Ном. группы"));
   connect(MenuWorkers, &QAction::triggered, this, platform::Guarded(this, &TForm1::MenuWorkersClick));
   connect(MenuProducts, &QAction::triggered, this, platform::Guarded(this, &TForm1::MenuProductsClick));
+  connect(MenuPrices, &QAction::triggered, this, platform::Guarded(this, &TForm1::MenuPricesClick));
   connect(MenuOperTypes, &QAction::triggered, this, platform::Guarded(this, &TForm1::MenuOperTypesClick));
   connect(MenuGroups, &QAction::triggered, this, platform::Guarded(this, &TForm1::MenuGroupsClick));
   MenuTimesheet->addAction(QStringLiteral("Табель сделка"))->setEnabled(false);
@@ -308,19 +311,59 @@ void TForm1::DBGrid2DblClick() {
 }
 
 void TForm1::Button1Click() {
-  // The position window comes with position entry; until then adding only picks the query.
   CurrentQuery = ShiftQuery();
+  Form11->DTimeP->setDate(JournalDate());
+  for (QLineEdit* e : {Form11->Edit1, Form11->Edit2, Form11->Edit3, Form11->Edit5}) e->clear();
+  // The price displays of the previous position would otherwise stay on show.
+  for (QLineEdit* e : {Form11->Edit7, Form11->Edit8, Form11->Edit9}) e->clear();
+  Form11->Edit4->setText(QStringLiteral("0"));
+  Form11->Edit6->setText(QStringLiteral("0"));
+  Form11->person->Close();
+  Form11->setWindowTitle(QStringLiteral("Заведение новой позиции (11)"));
+  Form11->Tag = TForm11::kNew;
+  Form11->pos_id = 0;
+  Form11->ShowModal();
 }
 
 void TForm1::Button2Click() {
   CurrentQuery = ShiftQuery();
+  const int recNo = CurrentQuery->RecNo();
   if (CurrentQuery->IsEmpty()) return;
-  const int o_id = CurrentQuery->FieldByName(QStringLiteral("o_id")).AsInteger();
+  const auto field = [this](const char* name) { return CurrentQuery->FieldByName(QLatin1String(name)); };
+  const int o_id = field("o_id").AsInteger();
   if (o_id == reserved::kAuxiliary || o_id == reserved::kPainting) return;
-  // The position window that shows the position comes with position entry.
+
+  Form11->setWindowTitle(QStringLiteral("Изменение данных о позиции (11)"));
+  if (Form11->Tag != TForm11::kCopy) Form11->Tag = TForm11::kChange;
+  Form11->pos_cena = field("cena").AsFloat();
+  Form11->Edit7->setText(TForm11::DisplayNumber(Form11->pos_cena));
+  Form11->Edit9->setText(TForm11::DisplayNumber(field("kol_vo").AsFloat() * Form11->pos_cena));
+  Form11->Edit8->clear();
+  Form11->DTimeP->setDate(field("data").AsDate());
+  Form11->Edit1->setText(field("fio").AsString().trimmed());
+  const QString vid = field("vid").AsString().trimmed();
+  Form11->Edit2->setText(field("marka").AsString().trimmed() + QStringLiteral("; ") + vid + QStringLiteral("; ") +
+                         (field("naimen").AsInteger() == 0 ? QStringLiteral("Готовая продукция")
+                                                            : QStringLiteral("Заготовки")));
+  Form11->Edit3->setText(field("kol_vo").AsString().trimmed());
+  Form11->Edit4->setText(field("brak").AsString().trimmed());
+  Form11->pos_w_id = field("w_id").AsLargeInt();
+  Form11->pos_i_id = field("i_id").AsLargeInt();
+  Form11->pos_o_id = o_id;
+  Form11->Edit6->setText(QString::number(field("time").AsInteger()));
+  // The price list stays closed: its base price is shown once an operation is chosen.
+  DataModule6->Oper->Close();
+  Form11->SetUpColour(vid);
+  if (TForm11::IsPainting(vid)) Form11->Edit5->setText(field("color").AsString().trimmed());
+  Form11->ShowModal();
+  CurrentQuery->SetRecNo(recNo);
 }
 
-void TForm1::Copy1Click() { Button2Click(); }
+void TForm1::Copy1Click() {
+  Form11->Tag = TForm11::kCopy;
+  Button2Click();
+  Form11->Tag = 0;
+}
 
 void TForm1::Button3Click() {
   const QDate date = JournalDate();
@@ -372,6 +415,10 @@ void TForm1::MenuWorkersClick() {
 
 void TForm1::MenuProductsClick() {
   BrowseReference(Form3, Form3->Button2, Form3->Button1, Form3->Button3, DataModule6->Izdel);
+}
+
+void TForm1::MenuPricesClick() {
+  BrowseReference(Form4, Form4->Button2, Form4->Button1, Form4->Button3, DataModule6->Oper);
 }
 
 void TForm1::MenuOperTypesClick() {

@@ -85,6 +85,7 @@ class TForm1 : public platform::TForm {
   void Button7Click();
   void MenuWorkersClick();
   void MenuProductsClick();
+  void MenuPricesClick();
   void MenuOperTypesClick();
   void MenuGroupsClick();
 

@@ -83,6 +83,13 @@ class TForm11 : public platform::TForm {
   void SetUpColour(const QString& operationText);
   // Whether an operation text names a painting operation (any letter case).
   static bool IsPainting(const QString& operationText);
+  // A price or sum rounded to 4 places as the workstation writes numbers, for the displays.
+  static QString DisplayNumber(double value);
+  // A piece price rounded to 4 places with a decimal point, for SQL.
+  static QString PriceText(double price);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   void CreateLayout();

@@ -6,12 +6,16 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <ostream>
 #include <deque>
 #include <functional>
 #include <vector>
 
 #include "platform/app_seams.h"
 #include "platform/dialogs.h"
+
+// Failed comparisons show texts as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace testsupport {
 
