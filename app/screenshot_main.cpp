@@ -26,6 +26,7 @@
 #include "reference/price_list_window.h"
 #include "reference/products_list_window.h"
 #include "reference/worker_hours_dialog.h"
+#include "reports/excel_export.h"
 #include "reference/workers_list_window.h"
 
 extern const int kBuildDate;
@@ -101,6 +102,9 @@ int main(int argc, char** argv) {
                     Form4->CheckBox1->setChecked(true);
                     Form4->DBGrid1DblClick();
                     Form4->CheckBox1->setChecked(false);
+                    // The export too: the file goes where TABEL_EXPORT_DIR says.
+                    Form4->Button5Click();
+                    std::printf("exported %s\n", qPrintable(SharedExcelExport().SavedFile()));
                   }}},
       {"TForm10", {"price_edit", {}}},
       {"TForm22", {"norms", {}}},

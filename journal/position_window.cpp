@@ -192,10 +192,10 @@ void TForm11::CreateLayout() {
   CheckBox1 = new QCheckBox(QStringLiteral("Подсобные рабочие"), this);
   DBGrid1 = new platform::TDBGrid(this);
   DBGrid1->SetColumns({
-      {"fio", QStringLiteral("ФИО"), 190},
-      {"s_staffpos_hl", QStringLiteral("Должность"), 130},
-      {"f_time", QStringLiteral("Время (ч.)"), 70, Qt::AlignRight | Qt::AlignVCenter},
-      {"f_count", QStringLiteral("Сумма (р.)"), 80, Qt::AlignRight | Qt::AlignVCenter, true, 2},
+      {"fio", QStringLiteral("ФИО"), 170},
+      {"s_staffpos_hl", QStringLiteral("Должность"), 120},
+      {"f_time", QStringLiteral("Время (ч.)"), 80, Qt::AlignRight | Qt::AlignVCenter},
+      {"f_count", QStringLiteral("Сумма (р.)"), 90, Qt::AlignRight | Qt::AlignVCenter, true, 2},
   });
   DBGrid1->SetDataSet(person);
   DBGrid1->setMinimumHeight(120);
