@@ -18,6 +18,7 @@
 #include "platform/app_seams.h"
 #include "platform/dialogs.h"
 #include "platform/edit_keys.h"
+#include "platform/number_text.h"
 #include "platform/sql_quote.h"
 #include "reference/price_list_window.h"
 #include "reference/workers_list_window.h"
@@ -62,8 +63,6 @@ bool ShowError(const QString& text) {
   return false;
 }
 
-double Round4(double v) { return std::round(v * 10000.0) / 10000.0; }
-
 // A whole number typed into a digit-only box; false when it is too long for any column.
 bool ReadCount(const QLineEdit* box, qulonglong* value) {
   bool ok = false;
@@ -74,24 +73,11 @@ bool ReadCount(const QLineEdit* box, qulonglong* value) {
 }  // namespace
 
 QString TForm11::DisplayNumber(double value) {
-  QLocale locale;
-  locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  QString s = locale.toString(Round4(value), 'f', 4);
-  const QString point = locale.decimalPoint();
-  if (s.contains(point)) {
-    while (s.endsWith(QLatin1Char('0'))) s.chop(1);
-    if (s.endsWith(point)) s.chop(point.size());
-  }
-  return s;
+  const QString point = QLocale().decimalPoint();
+  return platform::FixedText(value, 0, 4, point.isEmpty() ? QLatin1Char('.') : point.at(0));
 }
 
-QString TForm11::PriceText(double price) {
-  QString s = QString::number(Round4(price), 'f', 4);
-  while (s.endsWith(QLatin1Char('0'))) s.chop(1);
-  if (s.endsWith(QLatin1Char('.'))) s.chop(1);
-  s.replace(QLatin1Char(','), QLatin1Char('.'));
-  return s;
-}
+QString TForm11::PriceText(double price) { return platform::FixedText(price, 0, 4); }
 
 TForm11::TForm11(QWidget* parent) : TForm(parent) {
   setWindowTitle(QStringLiteral("Заведение новой позиции (11)"));

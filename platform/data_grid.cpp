@@ -1,5 +1,7 @@
 #include "platform/data_grid.h"
 
+#include "platform/number_text.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QFont>
@@ -13,16 +15,8 @@ QString DisplayText(const QVariant& v, int decimals) {
     case QMetaType::QDate: return v.toDate().toString(QStringLiteral("dd.MM.yyyy"));
     case QMetaType::QDateTime: return v.toDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"));
     case QMetaType::Double: case QMetaType::Float: {
-      QString s;
-      if (decimals >= 0) {
-        s = QString::number(v.toDouble(), 'f', decimals);
-      } else {
-        s = QString::number(v.toDouble(), 'f', 4);
-        while (s.endsWith(QLatin1Char('0'))) s.chop(1);
-        if (s.endsWith(QLatin1Char('.'))) s.chop(1);
-        if (s == QLatin1String("-0")) s = QStringLiteral("0");
-      }
-      return s.replace(QLatin1Char('.'), QLatin1Char(','));
+      return decimals >= 0 ? FixedText(v.toDouble(), decimals, decimals, QLatin1Char(','))
+                           : FixedText(v.toDouble(), 0, 4, QLatin1Char(','));
     }
     default:
       return v.toString().trimmed();

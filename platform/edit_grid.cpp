@@ -1,5 +1,7 @@
 #include "platform/edit_grid.h"
 
+#include "platform/number_text.h"
+
 #include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -74,15 +76,7 @@ class FlagGuard {
 }  // namespace
 
 QString FormatNumber(double value, int minDecimals, int maxDecimals) {
-  QString s = QString::number(value, 'f', qMax(minDecimals, maxDecimals));
-  const int point = s.indexOf(QLatin1Char('.'));
-  if (point >= 0) {
-    while (s.size() - point - 1 > minDecimals && s.endsWith(QLatin1Char('0'))) s.chop(1);
-    if (s.endsWith(QLatin1Char('.'))) s.chop(1);
-  }
-  if (s.startsWith(QLatin1Char('-')) && QString(s).remove(QRegularExpression(QStringLiteral("[-0.]"))).isEmpty())
-    s.remove(0, 1);  // no "-0,00"
-  return s.replace(QLatin1Char('.'), QLatin1Char(','));
+  return FixedText(value, minDecimals, maxDecimals, QLatin1Char(','));
 }
 
 bool ParseCellText(TEditColumn::Kind kind, const QString& text, QVariant* value) {

@@ -19,6 +19,7 @@
 #include "platform/edit_grid.h"
 #include "platform/edit_keys.h"
 #include "platform/filter.h"
+#include "platform/number_text.h"
 #include "reference/norms_window.h"
 #include "reference/price_edit_window.h"
 #include "reports/excel_export.h"
@@ -46,13 +47,6 @@ class PriceDelegate : public QStyledItemDelegate {
   }
 };
 
-// A price for the spreadsheet: a decimal point, no exponent, no trailing zeros.
-QString NumberText(double v) {
-  QString s = QString::number(v, 'f', 6);
-  while (s.endsWith(QLatin1Char('0'))) s.chop(1);
-  if (s.endsWith(QLatin1Char('.'))) s.chop(1);
-  return s == QLatin1String("-0") ? QStringLiteral("0") : s;
-}
 
 }  // namespace
 
@@ -274,7 +268,7 @@ void TForm4::Button5Click() {
   for (XLS_Rep->First(); !XLS_Rep->Eof(); XLS_Rep->Next(), ++row) {
     excel.WriteCell(1, 1, row, XLS_Rep->FieldByName(QStringLiteral("marka")).AsString());
     excel.WriteCell(1, 2, row, XLS_Rep->FieldByName(QStringLiteral("vid")).AsString());
-    excel.WriteCell(1, 3, row, NumberText(XLS_Rep->FieldByName(QStringLiteral("cena")).AsFloat()));
+    excel.WriteCell(1, 3, row, platform::FixedText(XLS_Rep->FieldByName(QStringLiteral("cena")).AsFloat(), 0, 6));
     excel.WriteCell(1, 4, row, KindText(XLS_Rep->FieldByName(QStringLiteral("naimen")).AsInteger()));
     Button5->setText(QStringLiteral("Excel (%1 из %2)").arg(row - 1).arg(total));
     QCoreApplication::processEvents();

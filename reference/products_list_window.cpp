@@ -11,6 +11,7 @@
 #include "platform/app_seams.h"
 #include "platform/dialogs.h"
 #include "platform/edit_keys.h"
+#include "platform/number_text.h"
 #include "reference/price_edit_window.h"
 #include "reference/product_edit_window.h"
 
@@ -23,11 +24,7 @@ namespace {
 // The per-piece factor as the edit box shows it: a decimal point and up to six places,
 // never an exponent, so that the box holds a number the save accepts as typed.
 QString MassaText(const platform::TField& massa) {
-  if (massa.IsNull()) return {};
-  QString s = QString::number(massa.AsFloat(), 'f', 6);
-  while (s.endsWith(QLatin1Char('0'))) s.chop(1);
-  if (s.endsWith(QLatin1Char('.'))) s.chop(1);
-  return s;
+  return massa.IsNull() ? QString() : platform::FixedText(massa.AsFloat(), 0, 6);
 }
 
 int AskDelete(const QString& question) {
