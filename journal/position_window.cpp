@@ -345,6 +345,10 @@ void TForm11::Button1Click() {
                               .arg(dateText)
                               .arg(shift);
   const QString duplicate = QStringLiteral("Позиция с такими параметрами уже заведена!");
+  // The day the changed position leaves, when its worker, date or shift changes.
+  qlonglong oldWorker = 0;
+  int oldShift = 0;
+  QDate oldDate;
 
   if (Tag == kNew || Tag == kCopy) {
     if (DataModule6->CheckExists(sameKey + QStringLiteral(" and color=%1").arg(pos_color), duplicate)) return;
@@ -381,12 +385,18 @@ void TForm11::Button1Click() {
             .arg(shift)
             .arg(pos_color)
             .arg(time, today, id));
+    oldWorker = journal->FieldByName(QStringLiteral("w_id")).AsLargeInt();
+    oldShift = journal->FieldByName(QStringLiteral("smena")).AsInteger();
+    oldDate = journal->FieldByName(QStringLiteral("data")).AsDate();
     SmenaIU->Execute();
   }
 
   journal->Refresh();
   for (TADOQuery* q : {DataModule6->H_Tabel_1, DataModule6->H_Tabel_2, DataModule6->H_Tabel_3}) q->Close();
   hoursgrid::ShiftCellSave(pos_w_id, shift, date);
+  // The hours the position took away from its old worker, date or shift leave that day too.
+  if (oldWorker != 0 && (oldWorker != pos_w_id || oldShift != shift || oldDate != date))
+    hoursgrid::ShiftCellDelete(oldWorker, oldShift, oldDate);
 
   Lock(true);
   person->Close();

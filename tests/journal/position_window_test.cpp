@@ -158,6 +158,17 @@ TEST_F(PositionTest, GridRowIsInsertedOnceAndTheDayCellHoldsTheSum) {
   EXPECT_EQ(Scalar("select count(*) from accounts_dep.h_tabel where w_id=102"), 1);
   EXPECT_EQ(Scalar("select d4 from accounts_dep.h_tabel where w_id=102"), 8);
   EXPECT_EQ(Scalar("select d5 from accounts_dep.h_tabel where w_id=102"), 6);
+
+  // The journal comes back to the record number it was on.
+  ASSERT_EQ(DataModule6->Smena1->RecordCount(), 1);
+  Form1->DateT->setDate(kMonday);
+  Form1->DateTCloseUp();
+  ASSERT_EQ(DataModule6->Smena1->RecordCount(), 3);
+  DataModule6->Smena1->SetRecNo(2);
+  e.colour = "4";
+  Add(e);
+  EXPECT_EQ(DataModule6->Smena1->RecordCount(), 4);
+  EXPECT_EQ(DataModule6->Smena1->RecNo(), 2);
 }
 
 TEST_F(PositionTest, CopyUnchangedIsADuplicateUntilColourOrWorkerDiffers) {
@@ -222,6 +233,21 @@ TEST_F(PositionTest, ChangeIsNotADuplicateOfItselfAndKeepsAcceptance) {
             "12|6|да|t");
   EXPECT_EQ(Scalar("select d4 from accounts_dep.h_tabel where w_id=101"), 6);
   EXPECT_EQ(DataModule6->Smena1->RecNo(), 1);
+}
+
+TEST_F(PositionTest, ChangeOfWorkerOrDateMovesTheHoursInTheGrid) {
+  DataModule6->Smena1->Locate("id", 1);
+  OnModal([&](QDialog*) {
+    Form11->pos_w_id = 102;
+    Form11->DTimeP->setDate(kMonday.addDays(1));
+    Form11->Button1Click();
+    return int(platform::mrCancel);
+  });
+  Form1->Button2Click();
+  EXPECT_TRUE(messages_.Calls().empty()) << Messages().join("; ").toStdString();
+  EXPECT_EQ(Scalar("select d4 from accounts_dep.h_tabel where w_id=101"), 0);
+  EXPECT_EQ(Scalar("select d5 from accounts_dep.h_tabel where w_id=102"), 4);
+  EXPECT_EQ(Scalar("select count(*) from accounts_dep.h_tabel where w_id=102 and d4 is not null"), 0);
 }
 
 TEST_F(PositionTest, ChangeIntoAnotherPositionIsRefused) {
