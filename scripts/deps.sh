@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     qt6-base-dev qt6-base-dev-tools libqt6sql6-psql qt6-qpa-plugins libxlsxwriter-dev
-    postgresql libpq-dev cmake g++ libgtest-dev libgmock-dev
+    postgresql libpq-dev cmake g++ pkgconf libgtest-dev libgmock-dev
     xvfb xauth poppler-utils fonts-dejavu-core python3-openpyxl
 )
 
