@@ -263,35 +263,20 @@ void TForm11::PriceDisplays() {
 }
 
 void TForm11::Button3Click() {
-  Form5->Tag = 1;
   DataModule6->Workers->Open();
-  Form5->Button2->setText(QStringLiteral("Выбрать"));
-  Form5->Button2->setDefault(true);
-  Form5->Button2->setVisible(true);
-  Form5->Button3->setVisible(false);
-  Form5->Button1->setVisible(false);
-  Form5->Edit1->setVisible(true);
-  Form5->Edit1->clear();
-  Form5->ShowModal();
+  platform::ShowAsPicker(Form5, Form5->Button2, {Form5->Button3, Form5->Button1}, Form5->Edit1);
   DataModule6->Workers->Close();
 }
 
 void TForm11::Button4Click() {
   TADOQuery* oper = DataModule6->Oper;
-  Form4->Tag = 1;
   oper->Open();
   TADOQuery* journal = Form1->CurrentQuery;
   if (Tag == kNew || !journal || !journal->Active() || journal->IsEmpty())
     oper->First();
   else
     oper->Locate(QStringLiteral("id"), journal->FieldByName(QStringLiteral("o_id")).AsLargeInt());
-  Form4->Button2->setText(QStringLiteral("Выбрать"));
-  Form4->Button2->setDefault(true);
-  Form4->Button1->setVisible(false);
-  Form4->Button3->setVisible(false);
-  Form4->Edit1->setVisible(true);
-  Form4->Edit1->clear();
-  Form4->ShowModal();
+  platform::ShowAsPicker(Form4, Form4->Button2, {Form4->Button1, Form4->Button3}, Form4->Edit1);
   Form4->Button2->setDefault(false);
   oper->SetFiltered(false);
   // Switching the filter off moves to the first row; the base price shown is that of the
@@ -345,6 +330,16 @@ void TForm11::Button1Click() {
                               .arg(dateText)
                               .arg(shift);
   const QString duplicate = QStringLiteral("Позиция с такими параметрами уже заведена!");
+  // The insert and the update write the same values in the places %1 to %11.
+  const auto WithValues = [&](const QString& statement) {
+    return statement.arg(pos_w_id)
+        .arg(pos_i_id)
+        .arg(pos_o_id)
+        .arg(cena, kolVo, brak, dateText)
+        .arg(shift)
+        .arg(pos_color)
+        .arg(time, today);
+  };
   // The day the changed position leaves, when its worker, date or shift changes.
   qlonglong oldWorker = 0;
   int oldShift = 0;
@@ -354,18 +349,11 @@ void TForm11::Button1Click() {
     if (DataModule6->CheckExists(sameKey + QStringLiteral(" and color=%1").arg(pos_color), duplicate)) return;
     ins_smena->Close();
     ins_smena->ClearSQL();
-    ins_smena->AddSQL(
+    ins_smena->AddSQL(WithValues(
         QStringLiteral("insert into accounts_dep.SMENA(w_id, i_id, o_id, cena, kol_vo, brak, data, smena, color, time, "
                        "vvod,ok, prize, id_doc, id_doc_item, f_gds_qty_use, id_gds_use, id_cons_use) values(%1, %2, "
                        "%3, %4,%5, %6, to_date(%7, 'DD.MM.YYYY HH24:MI:SS'), %8, %9, %10, %11, 'no', 0, 0, 0, 0, "
-                       "0, 0) returning id as cur_id")
-            .arg(pos_w_id)
-            .arg(pos_i_id)
-            .arg(pos_o_id)
-            .arg(cena, kolVo, brak, dateText)
-            .arg(shift)
-            .arg(pos_color)
-            .arg(time, today));
+                       "0, 0) returning id as cur_id")));
     ins_smena->Open();
     pos_id = ins_smena->FieldByName(QStringLiteral("cur_id")).AsLargeInt();
     ins_smena->Close();
@@ -375,16 +363,10 @@ void TForm11::Button1Click() {
                                  duplicate))
       return;
     SmenaIU->SetCommandText(
-        QStringLiteral("update accounts_dep.SMENA set w_id=%1, i_id=%2, o_id=%3, cena=%4, kol_vo=%5, brak=%6, "
+        WithValues(QStringLiteral("update accounts_dep.SMENA set w_id=%1, i_id=%2, o_id=%3, cena=%4, kol_vo=%5, brak=%6, "
                        "data=to_date(%7, 'DD.MM.YYYY'), smena=%8, color=%9, time=%10, vvod=%11, prize=0, id_doc=0, "
-                       "id_doc_item=0, f_gds_qty_use=0, id_gds_use=0, id_cons_use=0 where id=%12")
-            .arg(pos_w_id)
-            .arg(pos_i_id)
-            .arg(pos_o_id)
-            .arg(cena, kolVo, brak, dateText)
-            .arg(shift)
-            .arg(pos_color)
-            .arg(time, today, id));
+                       "id_doc_item=0, f_gds_qty_use=0, id_gds_use=0, id_cons_use=0 where id=%12"))
+            .arg(id));
     oldWorker = journal->FieldByName(QStringLiteral("w_id")).AsLargeInt();
     oldShift = journal->FieldByName(QStringLiteral("smena")).AsInteger();
     oldDate = journal->FieldByName(QStringLiteral("data")).AsDate();

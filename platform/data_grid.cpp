@@ -81,7 +81,11 @@ QVariant TDataSetModel::data(const QModelIndex& index, int role) const {
 
 QVariant TDataSetModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= columns_.size()) return {};
-  if (role == Qt::DisplayRole) return columns_[section].title;
+  return HeaderCell(columns_[section].title, role);
+}
+
+QVariant HeaderCell(const QString& title, int role) {
+  if (role == Qt::DisplayRole) return title;
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
   if (role == Qt::FontRole) {
     QFont f;

@@ -27,6 +27,9 @@ struct TCellStyle {
   bool bold = false;
 };
 
+// A column title cell of the grids: the title centred in bold.
+QVariant HeaderCell(const QString& title, int role);
+
 // Text of a value as the grids show it: dates DD.MM.YYYY, numbers with a decimal comma.
 QString DisplayText(const QVariant& value, int decimals = -1);
 

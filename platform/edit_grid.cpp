@@ -1,8 +1,8 @@
 #include "platform/edit_grid.h"
 
+#include "platform/data_grid.h"
 #include "platform/number_text.h"
 
-#include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -151,14 +151,7 @@ QVariant TEditGridModel::headerData(int section, Qt::Orientation orientation, in
     return {};
   }
   if (section < 0 || section >= grid_->columns_.size()) return {};
-  if (role == Qt::DisplayRole) return grid_->columns_[section].title;
-  if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
-  if (role == Qt::FontRole) {
-    QFont f;
-    f.setBold(true);
-    return f;
-  }
-  return {};
+  return HeaderCell(grid_->columns_[section].title, role);
 }
 
 bool TEditGridModel::submit() {

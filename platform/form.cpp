@@ -1,5 +1,6 @@
 #include "platform/form.h"
 
+#include <QLineEdit>
 #include <QTimer>
 
 #include "platform/dialogs.h"
@@ -13,6 +14,18 @@ TForm::TForm(QWidget* parent) : QDialog(parent) {
 int TForm::ShowModal() { return platform::ShowModal(this); }
 
 void TForm::Close(int modalResult) { done(modalResult); }
+
+int ShowAsPicker(TForm* list, QPushButton* chooseButton, std::initializer_list<QPushButton*> hiddenButtons,
+                 QLineEdit* searchBox) {
+  list->Tag = 1;
+  chooseButton->setText(QStringLiteral("Выбрать"));
+  chooseButton->setDefault(true);
+  chooseButton->setVisible(true);
+  for (QPushButton* b : hiddenButtons) b->setVisible(false);
+  searchBox->setVisible(true);
+  searchBox->clear();
+  return list->ShowModal();
+}
 
 void TForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

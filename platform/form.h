@@ -4,6 +4,9 @@
 #include <QBoxLayout>
 #include <QDialog>
 #include <QPushButton>
+#include <initializer_list>
+
+class QLineEdit;
 
 #include "platform/dialogs.h"
 
@@ -29,6 +32,12 @@ class TForm : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
 };
+
+// Shows a list window as a picker for another window: Tag 1, its choose button captioned
+// "Выбрать", shown and made the default button, its other buttons hidden, its search box
+// shown and cleared. Returns the modal result; the list writes the pick into the opener.
+int ShowAsPicker(TForm* list, QPushButton* chooseButton, std::initializer_list<QPushButton*> hiddenButtons,
+                 QLineEdit* searchBox);
 
 // A button of a window's bar that runs one of the window's handlers (an error in it is
 // shown, not fatal). Only the window's default button reacts to Enter.

@@ -33,16 +33,8 @@ void ShowError(const QString& text) {
 // window. Afterwards the list is a plain list again and its query is closed.
 void Pick(platform::TForm* list, QPushButton* chooseButton, QPushButton* addButton, QPushButton* deleteButton,
           QLineEdit* search, platform::TADOQuery* query) {
-  list->Tag = 1;
   query->Open();
-  chooseButton->setText(QStringLiteral("Выбрать"));
-  chooseButton->setDefault(true);
-  chooseButton->setVisible(true);
-  addButton->setVisible(false);
-  deleteButton->setVisible(false);
-  search->setVisible(true);
-  search->clear();
-  list->ShowModal();
+  platform::ShowAsPicker(list, chooseButton, {addButton, deleteButton}, search);
   chooseButton->setDefault(false);
   search->setVisible(false);
   query->Close();
