@@ -18,14 +18,14 @@
 #include "app/login_window.h"
 #include "db/reserved_ids.h"
 #include "db/sql_texts.h"
-#include "platform/app_seams.h"
-#include "reference/nomenclature_groups_window.h"
 #include "journal/position_window.h"
+#include "platform/app_seams.h"
+#include "platform/dialogs.h"
+#include "reference/nomenclature_groups_window.h"
 #include "reference/operation_types_window.h"
 #include "reference/price_list_window.h"
 #include "reference/products_list_window.h"
 #include "reference/workers_list_window.h"
-#include "platform/dialogs.h"
 #include "timesheet/hours_grid.h"
 
 using platform::TADOQuery;
